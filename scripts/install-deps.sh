@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kalvo needs to build and test. Idempotent:
+# when every package is already present it changes nothing and needs no network.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  qt6-base-dev libqt6printsupport6 libqt6svg6
+  libqcustomplot-dev
+  qt6-declarative-dev qt6-datavisualization-dev
+  xvfb xauth libgl1-mesa-dri
+  bc
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
