@@ -10,7 +10,7 @@ packages=(
   libqcustomplot-dev
   qt6-declarative-dev qt6-datavisualization-dev
   xvfb xauth libgl1-mesa-dri
-  bc
+  bc libreadline-dev
 )
 
 missing=()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+/// The command line of kalvo-cli.
+struct CliOptions {
+    int notation = 0;
+    int digits = 12;
+    bool digitsGiven = false;
+    int base = 0;
+    int bits = 32;
+    int angle = 1;  ///< degrees, as on a first start without settings
+    int precision = 9;
+    bool tape = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> functionFiles;
+    std::vector<std::string> expressions;
+};
+
+/// Parses the arguments (without the program name). On a usage error returns nothing and
+/// sets `error` to a one-line message.
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
+
+/// The --help text.
+std::string CliUsage();
+
+}  // namespace kalvo

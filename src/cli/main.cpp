@@ -1,0 +1,102 @@
+// kalvo-cli: the calculator on the command line, evaluating exactly as the main window.
+#include <unistd.h>
+
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_host.h"
+#include "cli/cli_options.h"
+#include "cli/line_reader.h"
+#include "engine/text_encoding.h"
+#include "engine/user_functions.h"
+#include "frontend/calculator_session.h"
+
+namespace {
+
+using kalvo::CalculatorSession;
+using kalvo::CliHost;
+using kalvo::ResultLine;
+
+void OnInterrupt(int) { CliHost::RequestBreak(); }
+
+/// Evaluates one line and prints its result line; returns false when it failed.
+bool RunLine(CalculatorSession& session, const std::string& line, bool tape) {
+    if (line.empty()) {
+        std::cout << '\n';
+        return true;
+    }
+    const std::string input = kalvo::ToLatin1(line);
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous);
+    CliHost::ResetBreak();
+    const std::size_t tapeBefore = session.Tape().size();
+    ResultLine result = session.Evaluate(input, true);
+    sigaction(SIGINT, &previous, nullptr);
+
+    std::string text = result.text;
+    if (tape && result.kind == ResultLine::Kind::kValue && session.Tape().size() > tapeBefore) {
+        text = session.Tape().front();
+    }
+    std::cout << kalvo::Latin1ToUtf8(text) << '\n' << std::flush;
+    return result.kind == ResultLine::Kind::kValue;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    auto options = kalvo::ParseCliOptions(args, error);
+    if (!options) {
+        std::cerr << "kalvo-cli: " << error << "\nTry 'kalvo-cli --help'.\n";
+        return 2;
+    }
+    if (options->help) {
+        std::cout << kalvo::CliUsage();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "kalvo-cli " << KALVO_VERSION << '\n';
+        return 0;
+    }
+
+    CliHost host;
+    host.SetIntegrationPrecision(options->precision);
+    CalculatorSession session(host);
+    host.Attach(session);
+    session.SetNotation(options->notation);
+    session.SetDigits(options->digits);
+    session.SetBits(options->bits);
+    session.GetEngine().State().display.base = options->base;
+    session.GetEngine().State().digitSet = CalculatorSession::DigitSetFor(options->base);
+    session.SetAngle(options->angle);
+
+    bool allOk = true;
+    for (const std::string& file : options->functionFiles) {
+        session.GetEngine().Functions().LoadFromFile(file, [&allOk](const std::string& message) {
+            std::cerr << kalvo::Latin1ToUtf8(message) << '\n';
+            allOk = false;
+        });
+    }
+
+    if (!options->expressions.empty()) {
+        for (const std::string& expression : options->expressions) {
+            allOk = RunLine(session, expression, options->tape) && allOk;
+        }
+        return allOk ? 0 : 1;
+    }
+    kalvo::LineReader reader(isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0);
+    std::string line;
+    while (reader.Read("kalvo> ", line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        allOk = RunLine(session, line, options->tape) && allOk;
+    }
+    return allOk ? 0 : 1;
+}

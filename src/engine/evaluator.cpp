@@ -1,0 +1,247 @@
+// The three grammar levels of the recursive-descent evaluator and the postfix operators.
+#include <cmath>
+
+#include "engine/char_classes.h"
+#include "engine/engine.h"
+#include "engine/error_codes.h"
+#include "engine/float_fault.h"
+#include "engine/power.h"
+
+namespace kalvo {
+
+/// Counts the nesting of factors so that deeply nested text ends with "Stack overflow"
+/// instead of exhausting the machine stack.
+class NestingGuard {
+public:
+    explicit NestingGuard(Engine& engine) : m_engine(engine) { ++m_engine.m_nesting; }
+    ~NestingGuard() { --m_engine.m_nesting; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+    bool TooDeep() const { return m_engine.m_nesting > Engine::kMaxNesting; }
+
+private:
+    Engine& m_engine;
+};
+
+namespace {
+
+Real Combine(char op, Real left, Real right) {
+    switch (op) {
+        case '+':
+            return Checked(left + right);
+        case '-':
+            return Checked(left - right);
+        case '&':
+            return static_cast<Real>(TruncToInt32(left) & TruncToInt32(right));
+        case '|':
+            return static_cast<Real>(TruncToInt32(left) | TruncToInt32(right));
+        default:  // backslash: exclusive or
+            return static_cast<Real>(TruncToInt32(left) ^ TruncToInt32(right));
+    }
+}
+
+}  // namespace
+
+Real Engine::Expression() {
+    Real result = Term();
+    if (m_state.errorFlag) {
+        return result;
+    }
+    while (IsAdditive(m_state.currentChar)) {
+        char op = m_state.currentChar;
+        Advance();
+        char c = m_state.currentChar;
+        if (c == '^' || IsMultiplicative(c) || IsAdditive(c)) {
+            RaiseError(kErrSyntax);
+            return result;
+        }
+        Real operand = Term();
+        if (m_state.errorFlag) {
+            return result;
+        }
+        result = Combine(op, result, operand);
+    }
+    return result;
+}
+
+Real Engine::Term() {
+    if (m_state.scanPos == m_state.subexprStart &&
+        char_class::Is(CharAt(m_state.subexprStart), char_class::kBadTermStart)) {
+        RaiseError(kErrSyntax);
+        return 0;
+    }
+    Real result;
+    char c = m_state.currentChar;
+    if (c == '+' || c == '-') {
+        Advance();
+        if (IsAdditive(m_state.currentChar)) {
+            RaiseError(kErrSyntax);
+            return 0;
+        }
+        result = Factor();
+        if (c == '-') {
+            result = -result;
+        }
+    } else {
+        result = Factor();
+    }
+    if (m_state.errorFlag) {
+        return result;
+    }
+    c = m_state.currentChar;
+    if (c != ')' && c != kEndMarker && !IsAdditive(c) && !IsMultiplicative(c)) {
+        // Inside an argument list another character (such as ",") ends the term.
+        if (m_state.argDepth == 0) {
+            RaiseError(kErrSyntax);
+        }
+        return result;
+    }
+    while (IsMultiplicative(m_state.currentChar)) {
+        char op = m_state.currentChar;
+        Advance();
+        if (IsAdditive(m_state.currentChar) || m_state.currentChar == '^') {
+            RaiseError(kErrSyntax);
+            return result;
+        }
+        Real operand = Factor();
+        if (m_state.errorFlag) {
+            return result;
+        }
+        if (op == '*') {
+            result = Checked(result * operand);
+        } else if (op == '%') {
+            result = Checked(result * Checked(operand * 0.01L));
+        } else if (operand == 0) {
+            return DivisionByZero();
+        } else {
+            result = Checked(result / operand);
+        }
+    }
+    return result;
+}
+
+Real Engine::DivisionByZero() {
+    RaiseError(kErrSyntax);
+    // Mark the divisor: from just after the "/" up to where the scanner stood.
+    if (m_state.errorPos < static_cast<int>(m_state.text.size())) {
+        --m_state.errorPos;
+    }
+    while (m_state.errorPos > 1 && CharAt(m_state.errorPos - 1) != '/') {
+        --m_state.errorPos;
+        ++m_state.errorLength;
+    }
+    m_state.errorCode = kErrDivisionByZero;
+    return 0;
+}
+
+bool Engine::OperandCheck() {
+    if (!IsOperandFollower(m_state.currentChar)) {
+        RaiseError(kErrSyntax);
+        return false;
+    }
+    return true;
+}
+
+Real Engine::Factor() {
+    NestingGuard guard(*this);
+    if (guard.TooDeep()) {
+        RaiseError(kErrStackOverflow);
+        return 0;
+    }
+    auto isOperandStart = [this](char ch) {
+        return ch == '(' || ch == '?' || ch == kPiSign || IsAsciiLetter(ch) || IsAdditive(ch) ||
+               m_state.digitSet.find(ch) != std::string::npos;
+    };
+    if (!isOperandStart(m_state.currentChar)) {
+        RaiseError(kErrSyntax);
+        return 0;
+    }
+    int sign = 1;
+    if (m_state.currentChar == '+' || m_state.currentChar == '-') {
+        sign = m_state.currentChar == '-' ? -1 : 1;
+        Advance();
+        // A sign must be followed by an operand, never by another sign or an operator.
+        if (m_state.currentChar == '+' || m_state.currentChar == '-' ||
+            !isOperandStart(m_state.currentChar)) {
+            RaiseError(kErrSyntax);
+            return 0;
+        }
+    }
+
+    Real result = 0;
+    char c = m_state.currentChar;
+    bool postfix = true;
+    if (c == '?') {
+        Advance();
+        result = sign * m_state.lastAnswer;
+        if (!OperandCheck()) {
+            return 0;
+        }
+    } else if (c == '(') {
+        Advance();
+        m_state.subexprStart = m_state.scanPos;
+        result = Expression();
+        if (m_state.errorFlag) {
+            return result;
+        }
+        c = m_state.currentChar;
+        if (c == ')' || c == kEndMarker || (m_state.argDepth > 0 && c == ',')) {
+            Advance();
+            result = sign * result;
+            if (m_state.currentChar == kEndMarker) {
+                return result;
+            }
+        } else {
+            RaiseError(kErrMissingClosing);
+            ++m_state.errorPos;
+            return 0;
+        }
+    } else if (IsAsciiLetter(c) || c == kPiSign) {
+        result = NameRule(sign, postfix);
+    } else if (c == '$' || c == '.' || (c >= '0' && c <= '9') ||
+               m_state.digitSet.find(c) != std::string::npos) {
+        result = NumberLiteral(sign, postfix);
+    }
+    // Any other operand start (a bitwise operator) consumes nothing and leaves 0.
+    if (m_state.errorFlag || !postfix) {
+        return result;
+    }
+
+    if (m_state.currentChar == '^') {
+        Advance();
+        if (char_class::Is(m_state.currentChar, char_class::kBadAfterPower)) {
+            RaiseError(kErrSyntax);
+            return 0;
+        }
+        Real exponent = Factor();
+        if (m_state.errorFlag) {
+            return 0;
+        }
+        bool negativeBase = false;
+        result = Power(result, exponent, negativeBase);
+        if (negativeBase) {
+            RaiseError(kErrArgumentNegative);
+            return 0;
+        }
+    }
+    if (m_state.currentChar == kSquareSign) {
+        Advance();
+        result = Checked(result * result);
+    }
+    if (m_state.currentChar == kRootSign) {
+        Advance();
+        if (result < 0) {
+            ResetAnswer(result);
+            RaiseError(kErrArgumentNegative);
+            return 0;
+        }
+        result = std::sqrt(result);
+    }
+    if (m_state.currentChar == kCubeSign) {
+        Advance();
+        result = Checked(result * result * result);
+    }
+    return result;
+}
+
+}  // namespace kalvo

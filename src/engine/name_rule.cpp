@@ -1,0 +1,173 @@
+// Names in expressions: built-in functions and constants, variables, user functions and
+// named constants.
+#include "engine/char_classes.h"
+#include "engine/engine.h"
+#include "engine/error_codes.h"
+#include "engine/float_fault.h"
+#include "engine/function_table.h"
+#include "engine/user_functions.h"
+
+namespace kalvo {
+
+namespace {
+
+constexpr std::string_view kLoopKeyword = "forJtoKstepMdo(";
+
+bool IsListFunction(int id) {
+    return id == kFnMean || id == kFnStd || id == kFnSum || id == kFnPoly || id == kFnStat;
+}
+
+}  // namespace
+
+int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
+    do {
+        Advance();
+    } while (!IsNameTerminator(m_state.currentChar));
+
+    const std::string& text = m_state.text;
+    const char terminator = m_state.currentChar;
+    const auto start = static_cast<std::size_t>(nameStart - 1);
+    // The name without its terminator; at the end of the text the terminator is the end marker.
+    std::string_view body = terminator == kEndMarker
+                                ? std::string_view(text).substr(start)
+                                : std::string_view(text).substr(
+                                      start, static_cast<std::size_t>(m_state.scanPos - nameStart));
+    std::string_view whole = terminator == kEndMarker
+                                 ? std::string_view()
+                                 : std::string_view(text).substr(start, body.size() + 1);
+
+    if (whole == kLoopKeyword) {
+        return kIdLoop;
+    }
+    if (int id = LookupBuiltin(body, terminator); id >= 0) {
+        return id;
+    }
+    if (terminator == '(' && Functions().Call(*this, std::string(whole))) {
+        return kIdUserFunction;
+    }
+    if (m_state.errorFlag) {
+        return -1;
+    }
+    if (terminator == '=') {
+        return DefineConstant(std::string(body), nameStart, constant);
+    }
+    if (NamedConstant* found = m_state.constants.FindForRead(body)) {
+        constant = found;
+        m_state.usedNames.emplace_back(body);
+        return found->identifier;
+    }
+    int reached = m_state.scanPos;
+    RaiseError(kErrSyntax);
+    m_state.errorPos = nameStart;
+    m_state.errorLength = reached - nameStart;
+    return -1;
+}
+
+Real Engine::NameRule(int sign, bool& postfix) {
+    const int nameStart = m_state.scanPos;
+    NamedConstant* constant = nullptr;
+    const int id = NameLookup(nameStart, constant);
+    if (m_state.errorFlag) {
+        return 0;
+    }
+    if (id == kIdUserFunction) {
+        return Functions().PopValue();
+    }
+    if (id >= kIdFirstConstant) {
+        Real value = constant->value;
+        m_state.usedValues.push_back(value);
+        return OperandCheck() ? value : 0;
+    }
+    if (id == kIdLoop) {
+        Real value = RunLoop(nameStart);
+        if (m_state.errorFlag) {
+            return 0;
+        }
+        return OperandCheck() ? value : 0;
+    }
+    if (id >= kFnFirstLowerVariable && id <= kFnLastVariable) {
+        const int slot = (id - kFnFirstLowerVariable) % 10 + 1;
+        m_state.usedNames.emplace_back(1, EngineState::Letter(slot));
+        if (m_state.currentChar == '=') {
+            return AssignVariable(slot, nameStart);
+        }
+        return ReadVariable(slot, sign, nameStart);
+    }
+    if (IsListFunction(id)) {
+        Real value = ListFunction(id);
+        if (m_state.errorFlag) {
+            return 0;
+        }
+        Advance();
+        return OperandCheck() ? value : 0;
+    }
+    if (RealFunctionTable()[static_cast<std::size_t>(id)].argumentCount > 0) {
+        return CallBuiltinWithArguments(id, nameStart, sign, postfix);
+    }
+    Real value = sign * CallFunction(id, 0, kUndefinedValue);
+    if (m_state.errorFlag) {
+        return 0;
+    }
+    return OperandCheck() ? value : 0;
+}
+
+Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& postfix) {
+    const int argumentCount = RealFunctionTable()[static_cast<std::size_t>(id)].argumentCount;
+    ++m_state.argDepth;
+    Advance();  // past the "(" that ended the name
+
+    Real result = 0;
+    if (id == kFnSolve) {
+        result = Solve();
+        if (m_state.errorFlag) {
+            return 0;
+        }
+        Advance();
+        // The operator's own argument handling leaves the depth as it found it.
+        --m_state.argDepth;
+        postfix = false;
+        return result;
+    }
+    Real first = 0;
+    if (id == kFnIntegral) {
+        result = Integral();
+    } else if (id == kFnMin || id == kFnMax) {
+        Real savedX = m_state.Var(kSlotX);
+        result = ExtremumSearch(id == kFnMax, false);
+        m_state.Var(kSlotX) = savedX;
+    } else {
+        first = Expression();
+    }
+    if (m_state.errorFlag) {
+        return 0;
+    }
+    Real second = kUndefinedValue;
+    if (m_state.currentChar == ',') {
+        if (argumentCount != 2) {
+            RaiseError(kErrSyntax);
+            return 0;
+        }
+        Advance();
+        second = Expression();
+        if (m_state.currentChar == ',') {
+            RaiseError(kErrSyntax);
+        }
+        if (m_state.errorFlag) {
+            return 0;
+        }
+    }
+    if (id != kFnIntegral && id != kFnMin && id != kFnMax) {
+        result = sign * CallFunction(id, first, second);
+        if (m_state.errorFlag) {
+            // Mark the whole call up to the point where the error was noticed.
+            m_state.errorLength = m_state.errorPos - nameStart + 1;
+            m_state.errorPos = nameStart;
+            return 0;
+        }
+    }
+    Advance();  // past the closing character, whatever it is
+    --m_state.argDepth;
+    return OperandCheck() ? result : 0;
+}
+
+}  // namespace kalvo

@@ -1,0 +1,232 @@
+#include "frontend/calculator_session.h"
+
+#include <algorithm>
+
+#include "engine/error_codes.h"
+#include "frontend/paren_check.h"
+
+namespace kalvo {
+
+namespace {
+
+constexpr const char* kBaseLabels[] = {"10", "16", "2"};
+
+}  // namespace
+
+CalculatorSession::CalculatorSession(EngineHost& host) : m_engine(host) {
+    State().digitSet = DigitSetFor(kDec);
+}
+
+std::string CalculatorSession::DigitSetFor(int base) {
+    switch (base) {
+        case kHex:
+            return "$0123456789ABCDEF";
+        case kBin:
+            return "01";
+        default:
+            return ".0123456789";
+    }
+}
+
+ResultLine CalculatorSession::ErrorLine(const std::string& typed, const std::string& blankFree,
+                                        int code, int pos, int length) {
+    MappedSpan span = MapPosition(typed, blankFree, pos, length);
+    ResultLine line;
+    line.kind = ResultLine::Kind::kError;
+    line.text = m_engine.ErrorText(code) + ": position " + std::to_string(span.pos);
+    line.selectStart = std::max(span.pos - 1, 0);
+    line.selectLength = span.length;
+    return line;
+}
+
+ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) {
+    EngineState& s = State();
+    s.errorFlag = false;
+    if (input.empty()) {
+        return {};
+    }
+    s.breakRequested = false;
+    ParenCheck check = CheckParens(input);
+    s.text = check.blankFree;
+    if (check.errorFlag) {
+        return ErrorLine(input, check.blankFree, check.errorCode, check.errorPos, check.errorLength);
+    }
+    s.argDepth = 0;
+    s.usedNames.clear();
+    s.usedValues.clear();
+
+    Real value = 0;
+    try {
+        value = m_engine.Evaluate(check.blankFree);
+    } catch (const FloatFaultError& fault) {
+        s.errorFlag = false;
+        ResultLine line;
+        line.kind = ResultLine::Kind::kFault;
+        line.text = fault.what();
+        return line;
+    }
+    if (s.errorFlag) {
+        s.errorFlag = false;
+        return ErrorLine(input, check.blankFree, s.errorCode, s.errorPos, s.errorLength);
+    }
+    std::string text = m_engine.FormatValue(m_digits, value);
+    if (s.errorFlag) {
+        // The value cannot be shown in this base or notation: an error, not a result.
+        s.errorFlag = false;
+        return ErrorLine(input, check.blankFree, s.errorCode, s.errorPos, s.errorLength);
+    }
+    s.lastAnswer = value;
+    if (modified) {
+        Record(input, text);
+    }
+    ResultLine line;
+    line.kind = ResultLine::Kind::kValue;
+    line.text = std::move(text);
+    return line;
+}
+
+std::string CalculatorSession::TapeNote() const {
+    const EngineState& s = State();
+    std::string note = "; ";
+    if (s.usedNames.size() >= 10) {
+        return note;
+    }
+    for (std::size_t j = 0; j < s.usedNames.size(); ++j) {
+        const std::string& name = s.usedNames[j];
+        if (name.empty() || note.find(name + "=") != std::string::npos) {
+            continue;
+        }
+        std::string value = j < s.usedValues.size() ? m_engine.UsedValueText(j) : std::string();
+        note += name + "=" + value + "; ";
+    }
+    return note;
+}
+
+void CalculatorSession::Record(const std::string& input, const std::string& resultText) {
+    m_results.push_front(resultText);
+    auto found = std::find(m_history.begin(), m_history.end(), input);
+    if (found == m_history.end()) {
+        m_history.push_front(input);
+    } else if (found != m_history.begin()) {
+        m_history.erase(found);
+        m_history.push_front(input);
+    }
+    m_tape.push_front(input + " = " + resultText + TapeNote());
+}
+
+void CalculatorSession::DeleteHistoryEntry(std::size_t index) {
+    if (index < m_history.size()) {
+        m_history.erase(m_history.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+}
+
+void CalculatorSession::DeleteResultsEntry(std::size_t index) {
+    if (index < m_results.size()) {
+        m_results.erase(m_results.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+}
+
+int CalculatorSession::DigitsMax() const {
+    if (State().display.base == kBin) {
+        return 32;
+    }
+    switch (State().display.notation) {
+        case kScn:
+        case kEng:
+            return 21;
+        case kFix:
+            return 20;
+        default:
+            return 22;
+    }
+}
+
+ResultLine CalculatorSession::ShowLastAnswer() {
+    EngineState& s = State();
+    s.errorFlag = false;
+    ResultLine line;
+    line.kind = ResultLine::Kind::kValue;
+    line.text = m_engine.FormatValue(m_digits, s.lastAnswer);
+    if (s.errorFlag) {
+        line.kind = ResultLine::Kind::kError;
+        line.text = m_engine.ErrorText(s.errorCode);
+        s.errorFlag = false;
+    }
+    return line;
+}
+
+ResultLine CalculatorSession::SetNotation(int notation) {
+    State().display.notation = notation;
+    switch (notation) {
+        case kScn:
+            m_digitsMin = 8;
+            break;
+        case kFix:
+            m_digitsMin = 3;
+            break;
+        case kEng:
+            m_digitsMin = 11;
+            break;
+        default:
+            break;
+    }
+    m_digits = std::clamp(m_digits, m_digitsMin, std::max(m_digitsMin, DigitsMax()));
+    return ShowLastAnswer();
+}
+
+ResultLine CalculatorSession::SetBase(int base, const std::string& input, bool modified) {
+    Evaluate(input, modified);
+    EngineState& s = State();
+    s.display.base = base;
+    s.digitSet = DigitSetFor(base);
+    ResultLine line = ShowLastAnswer();
+    m_tape.push_front(input + " = " + line.text + "; Base=" + kBaseLabels[base]);
+    return line;
+}
+
+int CalculatorSession::SetDigitsPosition(int position, ResultLine* shown) {
+    if (State().display.base == kBin) {
+        if (position == 31) {
+            position = 16;
+        } else if (position == 15) {
+            position = 8;
+        } else if (position <= 6) {
+            position = 7;
+        } else if (position == 9) {
+            position = 16;
+        } else if (position == 17) {
+            position = 32;
+        }
+        position = std::min(position, 32);
+        State().display.bits = position;
+    } else {
+        position = std::min(position, 22);
+        m_digits = position;
+    }
+    if (shown) {
+        *shown = ShowLastAnswer();
+    }
+    return position;
+}
+
+void CalculatorSession::SetBits(int bits) { State().display.bits = std::clamp(bits, 1, 32); }
+
+void CalculatorSession::SetAngle(int angleUnit) {
+    if (!m_loading) {
+        State().angleUnit = angleUnit;
+    }
+}
+
+void CalculatorSession::ClearAll() {
+    EngineState& s = State();
+    m_history.clear();
+    m_results.clear();
+    for (VariableSlotData& slot : s.vars) {
+        slot.value = kUndefinedValue;
+        slot.text.clear();
+    }
+    s.lastAnswer = kUndefinedValue;
+    s.extremumArgument = kUndefinedValue;
+}
+
+}  // namespace kalvo

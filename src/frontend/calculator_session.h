@@ -1,0 +1,94 @@
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "engine/engine.h"
+#include "engine/float_fault.h"
+
+namespace kalvo {
+
+/// What the result line shows after an evaluation or a mode switch.
+struct ResultLine {
+    enum class Kind { kUnchanged, kValue, kError, kFault };
+    Kind kind = Kind::kUnchanged;
+    std::string text;
+    /// For kError: the span of the typed text to select (0-based start).
+    int selectStart = 0;
+    int selectLength = 0;
+};
+
+/// The calculator as the main window runs it, without any widget: the evaluation cycle,
+/// the history, results and tape lists, the mode switches and the display settings. The
+/// window (or the command line) only wires its controls to these operations.
+class CalculatorSession {
+public:
+    explicit CalculatorSession(EngineHost& host);
+
+    Engine& GetEngine() { return m_engine; }
+    EngineState& State() { return m_engine.State(); }
+
+    /// The evaluation cycle on the input line's text. `modified` is the edit control's
+    /// modified flag: only modified input is recorded in the lists and on the tape.
+    ResultLine Evaluate(const std::string& input, bool modified);
+
+    // Lists, newest first.
+    const std::deque<std::string>& History() const { return m_history; }
+    const std::deque<std::string>& Results() const { return m_results; }
+    const std::deque<std::string>& Tape() const { return m_tape; }
+    void DeleteHistoryEntry(std::size_t index);
+    void DeleteResultsEntry(std::size_t index);
+    void SetHistory(std::deque<std::string> entries) { m_history = std::move(entries); }
+    void SetResults(std::deque<std::string> entries) { m_results = std::move(entries); }
+    void ClearTape() { m_tape.clear(); }
+
+    // Display settings and mode switches.
+    int Digits() const { return m_digits; }
+    int DigitsMin() const { return m_digitsMin; }
+    int Bits() const { return State().display.bits; }
+    int Notation() const { return State().display.notation; }
+    int NumberBase() const { return State().display.base; }
+    int AngleUnit() const { return State().angleUnit; }
+
+    /// Range of the Digits spin for the current notation and base.
+    int DigitsMax() const;
+    /// Notation switch: adjusts the Digits range and shows the last answer again.
+    ResultLine SetNotation(int notation);
+    /// Base switch: evaluates the input first (in the old base), then switches and writes
+    /// the "; Base=" tape line.
+    ResultLine SetBase(int base, const std::string& input, bool modified);
+    /// The Digits spin moved to `position`; in base bin the position snaps to 7, 8, 16 or
+    /// 32 and sets Bits. Returns the position the spin must show.
+    int SetDigitsPosition(int position, ResultLine* shown = nullptr);
+    /// Width without redisplay (start-up, command-line options).
+    void SetDigits(int digits) { m_digits = digits; }
+    void SetBits(int bits);
+    void SetAngle(int angleUnit);
+    void SetLoading(bool loading) { m_loading = loading; }
+    /// "Clear All": lists, variables and answers back to their initial state.
+    void ClearAll();
+
+    /// The last answer in the current display settings.
+    ResultLine ShowLastAnswer();
+
+    static std::string DigitSetFor(int base);
+
+    /// A tape note built from the names and values read during the last evaluation.
+    std::string TapeNote() const;
+
+private:
+    const EngineState& State() const { return m_engine.State(); }
+    ResultLine ErrorLine(const std::string& typed, const std::string& blankFree, int code, int pos,
+                         int length);
+    void Record(const std::string& input, const std::string& resultText);
+
+    Engine m_engine;
+    std::deque<std::string> m_history;
+    std::deque<std::string> m_results;
+    std::deque<std::string> m_tape;
+    int m_digits = 12;
+    int m_digitsMin = 0;
+    bool m_loading = false;
+};
+
+}  // namespace kalvo
