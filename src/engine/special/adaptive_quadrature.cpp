@@ -69,8 +69,8 @@ Real AdaptiveQuadrature(Integrand f, Real p, Real q, Real upper, Real lower, int
 QuadratureValue Integrate(Integrand f, Real p, Real q, Real upper, Real lower, int precision,
                           BreakPoll& poll) {
     QuadratureValue integral;
-    integral.value =
-        AdaptiveQuadrature(f, p, q, upper, lower, precision, poll, integral.stopped, integral.error);
+    integral.value = AdaptiveQuadrature(f, p, q, upper, lower, precision, poll, integral.stopped,
+                                        integral.error);
     return integral;
 }
 

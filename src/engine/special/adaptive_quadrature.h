@@ -12,12 +12,12 @@ using Integrand = Real (*)(Real t, Real p, Real q, int& error);
 
 /// Node pairs (positive abscissas) and weights of the 10-point Gauss-Legendre rule on [-1, 1].
 inline constexpr int kGaussPairs = 5;
-inline constexpr Real kGaussNodes[kGaussPairs] = {
-    0.14887433898163122L, 0.4333953941292472L, 0.6794095682990244L, 0.8650633666889845L,
-    0.9739065285171717L};
-inline constexpr Real kGaussWeights[kGaussPairs] = {
-    0.29552422471475287L, 0.26926671930999635L, 0.21908636251598204L, 0.1494513491505806L,
-    0.06667134430868814L};
+inline constexpr Real kGaussNodes[kGaussPairs] = {0.14887433898163122L, 0.4333953941292472L,
+                                                  0.6794095682990244L, 0.8650633666889845L,
+                                                  0.9739065285171717L};
+inline constexpr Real kGaussWeights[kGaussPairs] = {0.29552422471475287L, 0.26926671930999635L,
+                                                    0.21908636251598204L, 0.1494513491505806L,
+                                                    0.06667134430868814L};
 
 /// Integrates f(t, p, q) from lower to upper (note the argument order) with the composite
 /// 10-point Gauss-Legendre rule on 1, 2, 4, 8, ... equal subintervals, until the first

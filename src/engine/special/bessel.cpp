@@ -32,8 +32,7 @@ Real JIntegrand(Real theta, Real n, Real x, int& error) {
 }
 
 Real IIntegrand(Real theta, Real n, Real x, int& error) {
-    return IntegrandPower(std::sin(theta), 2 * n, error) *
-           Checked(std::exp(x * std::cos(theta)));
+    return IntegrandPower(std::sin(theta), 2 * n, error) * Checked(std::exp(x * std::cos(theta)));
 }
 
 // sin(x sin t - n t) - (A + cos(n pi) B) / pi with u = t/pi: the second integral of Y over
@@ -89,8 +88,7 @@ SpecialResult PoissonForm(Integrand integrand, Real n, Real x, int precision, Br
         return gamma;
     }
     QuadratureValue integral = Integrate(integrand, n, x, kPi, 0, precision, poll);
-    return QuadratureResult(integral,
-                            scale / (gamma.value * std::sqrt(kPi)) * integral.value);
+    return QuadratureResult(integral, scale / (gamma.value * std::sqrt(kPi)) * integral.value);
 }
 
 }  // namespace

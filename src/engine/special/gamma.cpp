@@ -13,14 +13,15 @@ constexpr Real kLargestFactorial = 1754;
 // ln(2 pi) as the library has always stored it (15 digits).
 constexpr Real kLogTwoPi = 1.83787706640935L;
 // The Stirling series coefficients 1/12, -1/360, 1/1260, -1/1680, 1/1188, -691/360360, 1/156.
-constexpr Real kStirling[] = {0.0833333333333333L,    -0.00277777777777778L,
-                              0.000793650793650794L,  -0.000595238095238095L,
-                              0.000841750841750842L,  -0.00191752691752692L,
+constexpr Real kStirling[] = {0.0833333333333333L,    -0.00277777777777778L, 0.000793650793650794L,
+                              -0.000595238095238095L, 0.000841750841750842L, -0.00191752691752692L,
                               0.00641025641025641L};
 // Below this argument the series is shifted up before use.
 constexpr Real kStirlingStart = 12;
 
-bool IsInteger(Real x) { return x == std::trunc(x); }
+bool IsInteger(Real x) {
+    return x == std::trunc(x);
+}
 
 }  // namespace
 

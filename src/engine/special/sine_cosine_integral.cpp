@@ -26,11 +26,19 @@ Real Rational(Real x, const Real (&a)[4], const Real (&b)[4]) {
     return numerator / denominator / z;
 }
 
-Real AuxiliaryF(Real x) { return x * Rational(x, kFNumerator, kFDenominator); }
-Real AuxiliaryG(Real x) { return Rational(x, kGNumerator, kGDenominator); }
+Real AuxiliaryF(Real x) {
+    return x * Rational(x, kFNumerator, kFDenominator);
+}
+Real AuxiliaryG(Real x) {
+    return Rational(x, kGNumerator, kGDenominator);
+}
 
-Real Sinc(Real t, Real, Real, int&) { return t == 0 ? 1 : std::sin(t) / t; }
-Real CosineIntegrand(Real t, Real, Real, int&) { return t == 0 ? 0 : (std::cos(t) - 1) / t; }
+Real Sinc(Real t, Real, Real, int&) {
+    return t == 0 ? 1 : std::sin(t) / t;
+}
+Real CosineIntegrand(Real t, Real, Real, int&) {
+    return t == 0 ? 0 : (std::cos(t) - 1) / t;
+}
 
 }  // namespace
 
