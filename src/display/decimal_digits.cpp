@@ -117,7 +117,7 @@ bool ScaleExact(std::uint64_t m, int e, int k, Scaled& out) {
 }
 
 // Exact reduction to 18 digits with ties to even. Returns false for magnitudes that do
-// not fit the 128-bit path: below about 1e-10 and from about 1e38 up.
+// not fit the 128-bit path: below about 1e-10 and from about 1e36 up.
 bool GenerateDigitsExact(Real v, DecimalDigits& dd) {
     // Real has a 64-bit significand, which only the x87 extended format offers: eight
     // bytes of significand with an explicit leading bit, then sign and biased exponent.
