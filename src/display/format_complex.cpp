@@ -23,32 +23,27 @@ std::string FormatComplex(const DisplaySettings& s, int width, const ComplexNum&
     const bool negativeA = w.a < 0;
     const char sign2 = w.b < 0 ? '-' : '+';
 
-    std::string a;
-    std::string b;
-    if (s.base != kHex && s.base != kBin) {
-        a = FormatDecimal(std::fabs(w.a), width, s.notation, negativeA ? '-' : '\0',
-                          kComplexFixedRange);
-        b = FormatDecimal(std::fabs(w.b), width, s.notation, sign2, kComplexFixedRange);
-    }
-
+    const bool dec = s.base != kHex && s.base != kBin;
     std::string text;
-    text.reserve(a.size() + b.size() + 10);
     if (negativeA) {
         text.push_back('-');
     }
-    text += a;
+    if (dec) {
+        FormatDecimal(std::fabs(w.a), width, s.notation, negativeA ? '-' : '\0',
+                      kComplexFixedRange, text);
+    }
     if (polar) {
         text += "*exp(";
         if (sign2 == '-') {
             text.push_back('-');
         }
-        text += b;
-        text += "i)";
     } else {
         text.push_back(sign2);
-        text += b;
-        text.push_back('i');
     }
+    if (dec) {
+        FormatDecimal(std::fabs(w.b), width, s.notation, sign2, kComplexFixedRange, text);
+    }
+    text += polar ? "i)" : "i";
     return text;
 }
 

@@ -8,7 +8,8 @@
 
 namespace kalvo {
 
-std::string FormatDecimal(Real v, int width, int notation, char sign, FixedRange fixedRange) {
+void FormatDecimal(Real v, int width, int notation, char sign, FixedRange fixedRange,
+                   std::string& out) {
     if (notation != kFix && notation != kEng) {
         notation = kScn;
     }
@@ -17,8 +18,8 @@ std::string FormatDecimal(Real v, int width, int notation, char sign, FixedRange
     // Both renderings share one reduction to 18 digits.
     const DecimalDigits dd = GenerateDigits(v);
 
+    // Texts at the usual widths fit the small-string buffer; wider ones allocate once.
     std::string s;
-    s.reserve(32);
     if (notation == kFix && fixedRange.low < v && v < fixedRange.high) {
         int k = 3;
         if (sign == '\0' && 0 < v && v < 1) {
@@ -45,7 +46,7 @@ std::string FormatDecimal(Real v, int width, int notation, char sign, FixedRange
     if (s.find('E') != std::string::npos) {
         ShortenExponent(s, nullptr);
     }
-    return s;
+    out += s;
 }
 
 }  // namespace kalvo

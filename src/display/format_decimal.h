@@ -22,7 +22,10 @@ inline constexpr FixedRange kComplexFixedRange{1e-6L, 1e9L};
 /// "-" above 1) and takes one character from the width of the second scientific
 /// rendering. The trimmed width of the first scientific rendering (its leading spaces
 /// and exponent zeros) is given back to the significand in the second one.
+/// The text is appended to `out` (which may already hold the sign), so that the whole
+/// result is built in one buffer.
 /// Example: 1/3 in Scn at width 8 gives "3.333E-1"; with sign '-' it gives "3.33E-1".
-std::string FormatDecimal(Real v, int width, int notation, char sign, FixedRange fixedRange);
+void FormatDecimal(Real v, int width, int notation, char sign, FixedRange fixedRange,
+                   std::string& out);
 
 }  // namespace kalvo

@@ -52,8 +52,12 @@ std::string FormatReal(const DisplaySettings& s, int width, Real x, FormatFault*
         return negative ? "-" + text : text;
     }
 
-    std::string text = FormatDecimal(v, width, s.notation, negative ? '-' : '\0', kRealFixedRange);
-    return negative ? "-" + text : text;
+    std::string text;
+    if (negative) {
+        text.push_back('-');
+    }
+    FormatDecimal(v, width, s.notation, negative ? '-' : '\0', kRealFixedRange, text);
+    return text;
 }
 
 }  // namespace kalvo

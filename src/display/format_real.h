@@ -15,7 +15,8 @@ namespace kalvo {
 /// *fault (when not null) is set to kNone, or to
 /// - kOverflow when base is hex or bin and |x| > 2147483647; the text is "0.0";
 /// - kChangeNotation when the notation is Sxg and |x| or |x| * 3600 exceeds
-///   2147483647; the text is "0:0:0".
+///   2147483647; the text is "0:0:0" (no sign). With an engine error already pending
+///   the caller shows "0:0:0" without calling.
 /// A value that is not finite never comes from the engine; should one arrive anyway, the
 /// text is "0.0" with kOverflow in every notation and base.
 std::string FormatReal(const DisplaySettings& s, int width, Real x, FormatFault* fault = nullptr);

@@ -32,27 +32,18 @@ TEST(DecimalDigitsTest, KnownValues) {
     EXPECT_EQ(Text(zero), "000000000000000000e0");
 }
 
-TEST(DecimalDigitsTest, RoundSignificant) {
-    const DecimalDigits dd = GenerateDigits(9.96L);
-    char out[kStandardDigits];
-    EXPECT_EQ(RoundSignificant(dd, 3, out), 0);
-    EXPECT_EQ(std::string(out, 3), "996");
-    EXPECT_EQ(RoundSignificant(dd, 2, out), 1);  // 9.9|6 carries to 10
-    EXPECT_EQ(std::string(out, 2), "10");
-    EXPECT_EQ(RoundSignificant(GenerateDigits(2.25L), 2, out), 0);  // half up
-    EXPECT_EQ(std::string(out, 2), "23");
-    EXPECT_EQ(RoundSignificant(dd, 18, out), 0);
-    EXPECT_EQ(std::string(out, 18), "996000000000000000");
-}
-
 // The integer fast path and the C library's exact conversion must agree everywhere:
 // on random bit patterns across the whole exponent range, on integers and halves
 // next to powers of ten, and on subnormals.
 TEST(DecimalDigitsTest, AgreesWithExactLibraryConversion) {
     std::mt19937_64 rng(20240611);
-    auto check = [](Real v) {
-        SCOPED_TRACE(testing::Message() << std::setprecision(21) << v);
-        ASSERT_EQ(Text(GenerateDigits(v)), Text(GenerateDigitsByPrintf(v)));
+    int mismatches = 0;
+    auto check = [&mismatches](Real v) {
+        // Report only the first few mismatches of the many values.
+        if (Text(GenerateDigits(v)) != Text(GenerateDigitsByPrintf(v)) && ++mismatches <= 5) {
+            ADD_FAILURE() << std::setprecision(21) << v << ": " << Text(GenerateDigits(v))
+                          << " vs " << Text(GenerateDigitsByPrintf(v));
+        }
     };
     for (int i = 0; i < 200000; ++i) {
         const std::uint64_t mantissa = rng() | (std::uint64_t{1} << 63);
@@ -80,6 +71,7 @@ TEST(DecimalDigitsTest, AgreesWithExactLibraryConversion) {
     check(std::numeric_limits<Real>::denorm_min());
     check(std::numeric_limits<Real>::min());
     check(std::numeric_limits<Real>::max());
+    EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

@@ -107,32 +107,6 @@ TEST(NumberTextTest, TrimNumberText) {
     }
 }
 
-TEST(NumberTextTest, ShortenExponent) {
-    struct Row {
-        const char* text;
-        const char* expected;
-        int counted;
-    };
-    const std::vector<Row> rows = {
-        {"1.0E+0020", "1.0E+20", 2},
-        {"1.0E-0001", "1.0E-1", 3},
-        {"1.0E+0000", "1.0E+0", 3},
-        {"1.0E+4931", "1.0E+4931", 0},
-        {"1.0E+0300", "1.0E+300", 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        std::string s = row.text;
-        int counter = 1;
-        ShortenExponent(s, &counter);
-        EXPECT_EQ(s, row.expected);
-        EXPECT_EQ(counter, 1 + row.counted);
-        std::string uncounted = row.text;
-        ShortenExponent(uncounted, nullptr);
-        EXPECT_EQ(uncounted, row.expected);
-    }
-}
-
 TEST(NumberTextTest, ToEngineering) {
     struct Row {
         const char* text;
