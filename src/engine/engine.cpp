@@ -11,25 +11,14 @@ Engine::Engine(EngineHost& host)
 
 Engine::~Engine() = default;
 
-char Engine::NextChar() {
-    if (m_state.scanPos >= static_cast<int>(m_state.text.size())) {
-        return kEndMarker;
-    }
-    ++m_state.scanPos;
-    return m_state.text[static_cast<std::size_t>(m_state.scanPos - 1)];
-}
-
-char Engine::CharAt(int pos) const {
-    if (pos < 1 || pos > static_cast<int>(m_state.text.size())) {
-        return kEndMarker;
-    }
-    return m_state.text[static_cast<std::size_t>(pos - 1)];
-}
-
 Real Engine::Evaluate(const std::string& text) {
     m_state.text = text;
     if (text.empty()) {
         return 0;
+    }
+    m_digitTable.fill(false);
+    for (char c : m_state.digitSet) {
+        m_digitTable[static_cast<unsigned char>(c)] = true;
     }
     m_state.subexprStart = 1;
     m_state.scanPos = 0;

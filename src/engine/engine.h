@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -71,8 +72,21 @@ public:
     Real Factor();
 
     void Advance() { m_state.currentChar = NextChar(); }
-    char NextChar();
-    char CharAt(int pos) const;  ///< 1-based; the end marker outside the text
+    char NextChar() {
+        if (m_state.scanPos >= static_cast<int>(m_state.text.size())) {
+            return kEndMarker;
+        }
+        return m_state.text[static_cast<std::size_t>(m_state.scanPos++)];
+    }
+    /// 1-based; the end marker outside the text.
+    char CharAt(int pos) const {
+        if (pos < 1 || pos > static_cast<int>(m_state.text.size())) {
+            return kEndMarker;
+        }
+        return m_state.text[static_cast<std::size_t>(pos - 1)];
+    }
+    /// Whether c belongs to the number characters of the current base (`DigitSet`).
+    bool InDigitSet(char c) const { return m_digitTable[static_cast<unsigned char>(c)]; }
 
     /// Maximum nesting of factors (parentheses, exponents, arguments, user functions).
     static constexpr int kMaxNesting = 400;
@@ -114,7 +128,8 @@ private:
     EngineHost* m_host;
     std::unique_ptr<UserFunctions> m_functions;
     RandomSource m_random;
-    Real m_savedX = 0;  ///< X when the running extremum search started
+    Real m_savedX = 0;
+    std::array<bool, 256> m_digitTable{};  ///< `DigitSet` as a lookup table, set per evaluation  ///< X when the running extremum search started
     int m_nesting = 0;
 };
 

@@ -150,7 +150,7 @@ Real Engine::Factor() {
     }
     auto isOperandStart = [this](char ch) {
         return ch == '(' || ch == '?' || ch == kPiSign || IsAsciiLetter(ch) || IsAdditive(ch) ||
-               m_state.digitSet.find(ch) != std::string::npos;
+               InDigitSet(ch);
     };
     if (!isOperandStart(m_state.currentChar)) {
         RaiseError(kErrSyntax);
@@ -198,8 +198,7 @@ Real Engine::Factor() {
         }
     } else if (IsAsciiLetter(c) || c == kPiSign) {
         result = NameRule(sign, postfix);
-    } else if (c == '$' || c == '.' || (c >= '0' && c <= '9') ||
-               m_state.digitSet.find(c) != std::string::npos) {
+    } else if (c == '$' || c == '.' || (c >= '0' && c <= '9') || InDigitSet(c)) {
         result = NumberLiteral(sign, postfix);
     }
     // Any other operand start (a bitwise operator) consumes nothing and leaves 0.

@@ -1,5 +1,7 @@
 // Names in expressions: built-in functions and constants, variables, user functions and
 // named constants.
+#include <cstring>
+
 #include "engine/char_classes.h"
 #include "engine/engine.h"
 #include "engine/error_codes.h"
@@ -36,6 +38,13 @@ int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
                                  ? std::string_view()
                                  : std::string_view(text).substr(start, body.size() + 1);
 
+    if (body.size() == 1) {
+        // Single letters are the variables; no other built-in name is one character long
+        // except the pi sign.
+        if (const char* at = std::strchr("xyzvwijkmnXYZVWIJKMN", body[0]); at && body[0] != '\0') {
+            return kFnFirstLowerVariable + static_cast<int>(at - "xyzvwijkmnXYZVWIJKMN");
+        }
+    }
     if (whole == kLoopKeyword) {
         return kIdLoop;
     }

@@ -20,8 +20,7 @@ constexpr Real kRadix[] = {10, 16, 2};
 Real Engine::NumberLiteral(int sign, bool& postfix) {
     const int base = m_state.display.base;
     auto inRun = [this, base](char c) {
-        return c != '.' && c != kEndMarker && (c != '$' || base == kHex) &&
-               m_state.digitSet.find(c) != std::string::npos;
+        return c != '.' && c != kEndMarker && (c != '$' || base == kHex) && InDigitSet(c);
     };
     if (m_state.currentChar == '$') {
         if (base != kHex) {
@@ -73,7 +72,7 @@ Real Engine::NumberLiteral(int sign, bool& postfix) {
         }
         value = Checked(value + parts[0] / 60 + parts[1] / 3600);
     } else {
-        if (m_state.currentChar == '.' && m_state.digitSet.find('.') != std::string::npos) {
+        if (m_state.currentChar == '.' && InDigitSet('.')) {
             exact = false;
             Advance();
             Real scale = 1;
