@@ -1,0 +1,101 @@
+#include <cmath>
+#include <vector>
+
+#include "complex/complex_math.h"
+#include "engine/float_fault.h"
+
+namespace kalvo {
+
+namespace {
+
+// The Stirling series is used from this real part on.
+constexpr Real kStirlingFrom = 9;
+// Below this real part the upward recurrence would need more than a thousand steps
+// (and never ends below -2^64, where x + 1 == x): the reflection formula takes over.
+constexpr Real kReflectBelow = -1000;
+// ln(sqrt(2*pi)).
+constexpr Real kLnSqrtTwoPi = 0.91893853320467274175L;
+// Above this pi*Im z, sin(pi z) is (i/2) e^(pi y - i pi x) to working precision.
+constexpr Real kSinAsymptotic = 40;
+
+// c_k of the Stirling series, k = 1..8.
+constexpr Real kStirling[8] = {
+    1.0L / 12, -1.0L / 360, 1.0L / 1260, -1.0L / 1680,
+    1.0L / 1188, -691.0L / 360360, 1.0L / 156, -3617.0L / 122400,
+};
+
+}  // namespace
+
+ComplexNum CxMath::CxLnGamma(const ComplexNum& z) {
+    mathFault = 0;
+    ComplexNum r = CxConvert(z, kFormRect);
+    if (r.a <= 0 && r.b == 0 && std::trunc(r.a - 1e-8L) == r.a) {
+        mathFault = 12;
+        return CxHuge;
+    }
+    if (r.b < 0) {
+        return CxConj(LnGammaUpper(CxConj(r)));
+    }
+    return LnGammaUpper(r);
+}
+
+ComplexNum CxMath::LnGammaUpper(const ComplexNum& z) {
+    if (z.a >= kStirlingFrom) {
+        return LnGammaStirling(z);
+    }
+    if (z.a < kReflectBelow) {
+        return LnGammaReflected(z);
+    }
+    // lnGamma(z) = lnGamma(z + 1) - ln z, unrolled: the shifted arguments are kept so
+    // that the logarithms are subtracted in the order of the recursion.
+    std::vector<ComplexNum> shifted;
+    ComplexNum w = z;
+    while (w.a < kStirlingFrom) {
+        shifted.push_back(w);
+        w = CxAdd(w, CxOne);
+    }
+    ComplexNum result = LnGammaStirling(w);
+    for (auto it = shifted.rbegin(); it != shifted.rend(); ++it) {
+        result = CxSub(result, CxLn(*it));
+    }
+    return result;
+}
+
+ComplexNum CxMath::LnGammaStirling(const ComplexNum& z) {
+    ComplexNum t = CxDiv(CxOne, z);
+    ComplexNum t2 = CxMul(t, t);
+    ComplexNum powers[8];
+    powers[0] = t;
+    for (int k = 1; k < 8; ++k) {
+        powers[k] = CxMul(powers[k - 1], t2);
+    }
+    ComplexNum series = CxZero;
+    for (int k = 7; k >= 0; --k) {
+        series = CxAdd(series, CxMul(powers[k], MakeRect(kStirling[k], 0)));
+    }
+    ComplexNum result = CxMul(CxSub(z, MakeRect(0.5L, 0)), CxLn(z));
+    result = CxSub(result, z);
+    result = CxAdd(result, MakeRect(kLnSqrtTwoPi, 0));
+    return CxAdd(result, series);
+}
+
+// lnGamma(z) = ln pi - ln sin(pi z) - lnGamma(1 - z) + 2 pi i floor(x/2 + 1/4) for
+// Im z >= 0: the correction term puts the result on the branch of the recurrence.
+ComplexNum CxMath::LnGammaReflected(const ComplexNum& z) {
+    Real x = z.a;
+    Real y = z.b;
+    // sin(pi z) has period 2 in x; the exact remainder keeps the fraction of a large x.
+    Real xr = std::fmod(x, 2.0L);
+    ComplexNum lnSin;
+    if (kPi * y > kSinAsymptotic) {
+        lnSin = MakeRect(kPi * y - std::log(2.0L), WrapAngle(kPi / 2 - kPi * xr));
+    } else {
+        lnSin = CxLn(CxSin(MakeRect(kPi * xr, kPi * y)));
+    }
+    ComplexNum mirrored = LnGammaStirling(MakeRect(1 - x, 0 - y));
+    Real turns = std::floor(x / 2 + 0.25L);
+    return CheckedRect(std::log(kPi) - lnSin.a - mirrored.a,
+                       2 * kPi * turns - lnSin.b - mirrored.b);
+}
+
+}  // namespace kalvo
