@@ -8,13 +8,21 @@
 namespace kalvo {
 
 // Adding 0 turns a -0 part (from a sign applied to a zero) into +0 and changes nothing else.
-ComplexNum CheckedRect(Real x, Real y) { return MakeRect(Checked(x) + 0, Checked(y) + 0); }
+ComplexNum CheckedRect(Real x, Real y) {
+    return MakeRect(Checked(x) + 0, Checked(y) + 0);
+}
 
-ComplexNum CheckedPolar(Real r, Real theta) { return MakePolar(Checked(r), WrapAngle(theta)); }
+ComplexNum CheckedPolar(Real r, Real theta) {
+    return MakePolar(Checked(r), WrapAngle(theta));
+}
 
-Real CxRe(const ComplexNum& z) { return z.form == kFormRect ? z.a : z.a * CosX(z.b); }
+Real CxRe(const ComplexNum& z) {
+    return z.form == kFormRect ? z.a : z.a * CosX(z.b);
+}
 
-Real CxIm(const ComplexNum& z) { return z.form == kFormRect ? z.b : z.a * SinX(z.b); }
+Real CxIm(const ComplexNum& z) {
+    return z.form == kFormRect ? z.b : z.a * SinX(z.b);
+}
 
 Real CxModulus(const ComplexNum& z) {
     return z.form == kFormPolar ? std::fabs(z.a) : Hypot(z.a, z.b);

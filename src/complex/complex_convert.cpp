@@ -7,7 +7,9 @@
 
 namespace kalvo {
 
-int SignOf(Real x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+int SignOf(Real x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 Real Hypot(Real a, Real b) {
     Real m = std::fabs(a);
@@ -52,9 +54,13 @@ Real Atan2(Real y, Real x) {
     return y > 0 ? kPi / 2 : -kPi / 2;
 }
 
-Real SinX(Real x) { return std::sin(x); }
+Real SinX(Real x) {
+    return std::sin(x);
+}
 
-Real CosX(Real x) { return std::cos(x); }
+Real CosX(Real x) {
+    return std::cos(x);
+}
 
 void SinCos(Real x, Real& sinX, Real& cosX) {
     sinX = std::sin(x);

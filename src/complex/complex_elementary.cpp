@@ -48,8 +48,8 @@ Real CxMath::PowerInt(Real x, int n) {
         }
         return n == 0 ? 1 : 0;
     }
-    unsigned long long bits = n < 0 ? 0ULL - static_cast<unsigned long long>(n)
-                                    : static_cast<unsigned long long>(n);
+    unsigned long long bits =
+        n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     Real result = 1;
     Real square = x;
     while (bits != 0) {

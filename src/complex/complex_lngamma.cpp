@@ -15,13 +15,11 @@ constexpr Real kStirlingFrom = 9;
 constexpr Real kReflectBelow = -1000;
 // ln(sqrt(2*pi)).
 constexpr Real kLnSqrtTwoPi = 0.91893853320467274175L;
-// Above this pi*Im z, sin(pi z) is (i/2) e^(pi y - i pi x) to working precision.
-constexpr Real kSinAsymptotic = 40;
 
 // c_k of the Stirling series, k = 1..8.
 constexpr Real kStirling[8] = {
-    1.0L / 12, -1.0L / 360, 1.0L / 1260, -1.0L / 1680,
-    1.0L / 1188, -691.0L / 360360, 1.0L / 156, -3617.0L / 122400,
+    1.0L / 12,   -1.0L / 360,      1.0L / 1260, -1.0L / 1680,
+    1.0L / 1188, -691.0L / 360360, 1.0L / 156,  -3617.0L / 122400,
 };
 
 }  // namespace
@@ -79,23 +77,29 @@ ComplexNum CxMath::LnGammaStirling(const ComplexNum& z) {
     return CxAdd(result, series);
 }
 
-// lnGamma(z) = ln pi - ln sin(pi z) - lnGamma(1 - z) + 2 pi i floor(x/2 + 1/4) for
-// Im z >= 0: the correction term puts the result on the branch of the recurrence.
+// lnGamma(z) = ln pi - L(z) - lnGamma(1 - z) for Im z >= 0, where L is the branch of
+// ln sin(pi z) that is continuous in the closed upper half plane:
+//   sin(pi z) = (i/2) e^(-i pi z) (1 - q),  q = e^(2 pi i z),  |q| <= 1,
+//   L(z) = -ln 2 + pi y + i(pi/2 - pi x) + ln(1 - q).
+// ln(1 - q) never crosses its cut (Re(1 - q) >= 0), so no branch correction is needed,
+// and the result stays on the branch of the recurrence, also on the real axis.
 ComplexNum CxMath::LnGammaReflected(const ComplexNum& z) {
     Real x = z.a;
     Real y = z.b;
-    // sin(pi z) has period 2 in x; the exact remainder keeps the fraction of a large x.
-    Real xr = std::fmod(x, 2.0L);
-    ComplexNum lnSin;
-    if (kPi * y > kSinAsymptotic) {
-        lnSin = MakeRect(kPi * y - std::log(2.0L), WrapAngle(kPi / 2 - kPi * xr));
-    } else {
-        lnSin = CxLn(CxSin(MakeRect(kPi * xr, kPi * y)));
-    }
+    // x = xr + 2j with 0 <= xr < 2, exactly: q depends on xr only, which keeps the
+    // fraction of a large x.
+    Real j = std::floor(x / 2);
+    Real xr = x - 2 * j;
+    Real e = std::exp(-2 * kPi * y);
+    Real s = std::sin(kPi * xr);
+    // 1 - q = (1 - e cos 2 pi xr, -e sin 2 pi xr); the real part is written as a sum of
+    // two non-negative terms, so it keeps its precision next to the poles.
+    Real u = -std::expm1(-2 * kPi * y) + 2 * e * s * s;
+    Real v = -e * std::sin(2 * kPi * xr);
+    Real lnSinRe = -std::log(2.0L) + kPi * y + std::log(Hypot(u, v));
+    Real lnSinIm = kPi / 2 - kPi * xr - 2 * kPi * j + Atan2(v, u);
     ComplexNum mirrored = LnGammaStirling(MakeRect(1 - x, 0 - y));
-    Real turns = std::floor(x / 2 + 0.25L);
-    return CheckedRect(std::log(kPi) - lnSin.a - mirrored.a,
-                       2 * kPi * turns - lnSin.b - mirrored.b);
+    return CheckedRect(std::log(kPi) - lnSinRe - mirrored.a, -lnSinIm - mirrored.b);
 }
 
 }  // namespace kalvo

@@ -83,7 +83,7 @@ struct CxMath {
     /// 0, -1, -2, ... are singularities (12) with CxHuge.
     ComplexNum CxLnGamma(const ComplexNum& z);
 
-private:
+  private:
     ComplexNum LnGammaUpper(const ComplexNum& z);
     ComplexNum LnGammaStirling(const ComplexNum& z);
     ComplexNum LnGammaReflected(const ComplexNum& z);

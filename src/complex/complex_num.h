@@ -22,7 +22,9 @@ inline constexpr std::uint8_t kFormRect = 1;
 /// overflow or a singularity.
 inline constexpr Real kExtMax = std::numeric_limits<Real>::max();
 
-inline constexpr ComplexNum MakeRect(Real x, Real y) { return ComplexNum{kFormRect, x, y}; }
+inline constexpr ComplexNum MakeRect(Real x, Real y) {
+    return ComplexNum{kFormRect, x, y};
+}
 inline constexpr ComplexNum MakePolar(Real r, Real theta) {
     return ComplexNum{kFormPolar, r, theta};
 }

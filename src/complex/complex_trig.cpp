@@ -17,8 +17,12 @@ constexpr Real kArcSinNearOne = 1.5L;
 
 // i*z and -i*z in rectangular form.
 // 0 - v instead of -v keeps a zero part +0.
-ComplexNum TimesI(const ComplexNum& z) { return MakeRect(0 - z.b, z.a); }
-ComplexNum TimesMinusI(const ComplexNum& z) { return MakeRect(z.b, 0 - z.a); }
+ComplexNum TimesI(const ComplexNum& z) {
+    return MakeRect(0 - z.b, z.a);
+}
+ComplexNum TimesMinusI(const ComplexNum& z) {
+    return MakeRect(z.b, 0 - z.a);
+}
 
 // ln|z| for |z| up to kExtMax in both parts, without squaring.
 Real LnModulus(Real ax, Real ay) {
@@ -121,8 +125,8 @@ ComplexNum CxMath::CxArcSin(const ComplexNum& z) {
             // y^2 may underflow here; the first-order term is exact to working precision.
             im = ay / std::sqrt((1 - ax) * (1 + ax));
         } else if (a <= kArcSinNearOne) {
-            Real am1 = ax < 1 ? (rPart + yy / (bigS + (1 - ax))) / 2
-                              : (rPart + (bigS + (ax - 1))) / 2;
+            Real am1 =
+                ax < 1 ? (rPart + yy / (bigS + (1 - ax))) / 2 : (rPart + (bigS + (ax - 1))) / 2;
             im = std::log1p(am1 + std::sqrt(am1 * (a + 1)));
         } else {
             im = std::log(a + std::sqrt((a - 1) * (a + 1)));
@@ -136,7 +140,9 @@ ComplexNum CxMath::CxArcSin(const ComplexNum& z) {
     return CheckedRect(re, g * im);
 }
 
-ComplexNum CxMath::CxArcCos(const ComplexNum& z) { return CxSub(CxHalfPi, CxArcSin(z)); }
+ComplexNum CxMath::CxArcCos(const ComplexNum& z) {
+    return CxSub(CxHalfPi, CxArcSin(z));
+}
 
 ComplexNum CxMath::CxArcTan(const ComplexNum& z) {
     mathFault = 0;
