@@ -1,10 +1,15 @@
 #include "complex/complex_convert.h"
 
 #include <cmath>
+#include <utility>
+
+#include "engine/float_fault.h"
 
 namespace kalvo {
 
-int SignOf(Real x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+int SignOf(Real x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 Real Hypot(Real a, Real b) {
     Real m = std::fabs(a);
@@ -20,6 +25,12 @@ Real Hypot(Real a, Real b) {
 }
 
 Real WrapAngle(Real theta) {
+    Checked(theta);
+    // Subtracting 2*pi from an angle of 1e30 changes nothing, so such angles are first
+    // reduced with one exact remainder; the loops then settle the boundaries.
+    if (std::fabs(theta) > 8 * kPi) {
+        theta = std::remainder(theta, 2 * kPi);
+    }
     while (theta > kPi) {
         theta -= 2 * kPi;
     }
@@ -43,15 +54,38 @@ Real Atan2(Real y, Real x) {
     return y > 0 ? kPi / 2 : -kPi / 2;
 }
 
+Real SinX(Real x) {
+    return std::sin(x);
+}
+
+Real CosX(Real x) {
+    return std::cos(x);
+}
+
+void SinCos(Real x, Real& sinX, Real& cosX) {
+    sinX = std::sin(x);
+    cosX = std::cos(x);
+}
+
+ComplexNum NormalizePolar(const ComplexNum& z) {
+    if (z.form != kFormPolar) {
+        return z;
+    }
+    if (z.a < 0) {
+        return MakePolar(-z.a, WrapAngle(z.b + kPi));
+    }
+    return MakePolar(z.a, WrapAngle(z.b));
+}
+
 ComplexNum CxConvert(const ComplexNum& z, std::uint8_t form) {
     if (z.form == form) {
-        return z;
+        return form == kFormPolar ? NormalizePolar(z) : z;
     }
     if (form == kFormPolar) {
         Real r = (z.b != 0) ? Hypot(z.a, z.b) : std::fabs(z.a);
         return MakePolar(r, Atan2(z.b, z.a));
     }
-    return MakeRect(z.a * std::cos(z.b), z.a * std::sin(z.b));
+    return MakeRect(z.a * CosX(z.b), z.a * SinX(z.b));
 }
 
 }  // namespace kalvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "engine/real.h"
 
@@ -17,7 +18,22 @@ struct ComplexNum {
 inline constexpr std::uint8_t kFormPolar = 0;
 inline constexpr std::uint8_t kFormRect = 1;
 
-inline ComplexNum MakeRect(Real x, Real y) { return ComplexNum{kFormRect, x, y}; }
-inline ComplexNum MakePolar(Real r, Real theta) { return ComplexNum{kFormPolar, r, theta}; }
+/// Largest finite extended value (about 1.18973e4932): the stand-in result of an
+/// overflow or a singularity.
+inline constexpr Real kExtMax = std::numeric_limits<Real>::max();
+
+inline constexpr ComplexNum MakeRect(Real x, Real y) {
+    return ComplexNum{kFormRect, x, y};
+}
+inline constexpr ComplexNum MakePolar(Real r, Real theta) {
+    return ComplexNum{kFormPolar, r, theta};
+}
+
+inline constexpr ComplexNum CxZero = MakeRect(0, 0);
+inline constexpr ComplexNum CxOne = MakeRect(1, 0);
+inline constexpr ComplexNum CxI = MakeRect(0, 1);
+inline constexpr ComplexNum CxPi = MakeRect(kPi, 0);
+inline constexpr ComplexNum CxHalfPi = MakeRect(kPi / 2, 0);
+inline constexpr ComplexNum CxHuge = MakeRect(kExtMax, kExtMax);
 
 }  // namespace kalvo
