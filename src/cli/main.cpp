@@ -21,28 +21,44 @@ using kalvo::ResultLine;
 
 void OnInterrupt(int) { CliHost::RequestBreak(); }
 
+void InstallInterruptHandler(struct sigaction* previous) {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, previous);
+}
+
 /// Evaluates one line and prints its result line; returns false when it failed.
-bool RunLine(CalculatorSession& session, const std::string& line, bool tape) {
+bool RunLine(CalculatorSession& session, const std::string& line, bool tape, bool interactive) {
     if (line.empty()) {
         std::cout << '\n';
+        if (interactive) {
+            std::cout << std::flush;
+        }
         return true;
     }
     const std::string input = kalvo::ToLatin1(line);
-    struct sigaction action {};
+    // At an interactive prompt Ctrl+C keeps its usual meaning; during an evaluation it
+    // breaks the evaluation.
     struct sigaction previous {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
+    if (interactive) {
+        InstallInterruptHandler(&previous);
+    }
     CliHost::ResetBreak();
     const std::size_t tapeBefore = session.Tape().size();
     ResultLine result = session.Evaluate(input, true);
-    sigaction(SIGINT, &previous, nullptr);
+    if (interactive) {
+        sigaction(SIGINT, &previous, nullptr);
+    }
 
     std::string text = result.text;
     if (tape && result.kind == ResultLine::Kind::kValue && session.Tape().size() > tapeBefore) {
         text = session.Tape().front();
     }
-    std::cout << kalvo::Latin1ToUtf8(text) << '\n' << std::flush;
+    std::cout << kalvo::Latin1ToUtf8(text) << '\n';
+    if (interactive) {
+        std::cout << std::flush;
+    }
     return result.kind == ResultLine::Kind::kValue;
 }
 
@@ -84,19 +100,26 @@ int main(int argc, char** argv) {
         });
     }
 
+    const bool interactive = options->expressions.empty() && isatty(STDIN_FILENO) != 0 &&
+                             isatty(STDOUT_FILENO) != 0;
+    if (!interactive) {
+        InstallInterruptHandler(nullptr);
+    }
     if (!options->expressions.empty()) {
         for (const std::string& expression : options->expressions) {
-            allOk = RunLine(session, expression, options->tape) && allOk;
+            allOk = RunLine(session, expression, options->tape, false) && allOk;
         }
         return allOk ? 0 : 1;
     }
-    kalvo::LineReader reader(isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0);
+    std::ios::sync_with_stdio(false);
+    kalvo::LineReader reader(interactive);
     std::string line;
     while (reader.Read("kalvo> ", line)) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        allOk = RunLine(session, line, options->tape) && allOk;
+        allOk = RunLine(session, line, options->tape, interactive) && allOk;
     }
+    std::cout << std::flush;
     return allOk ? 0 : 1;
 }

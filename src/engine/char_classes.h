@@ -21,6 +21,7 @@ enum : std::uint8_t {
     kLetter = 16,         ///< A-Z a-z
     kBadTermStart = 32,   ///< may not begin a term: % & backslash ^ | squared cubed
     kBadAfterPower = 64,  ///< may not follow "^"
+    kPostfixOrTermEnd = 128,  ///< "^" squared root cubed, or a character that ends a term
 };
 
 constexpr std::array<std::uint8_t, 256> MakeTable() {
@@ -47,6 +48,9 @@ constexpr std::array<std::uint8_t, 256> MakeTable() {
         set(c, kBadTermStart | kBadAfterPower);
     }
     set(kRootSign, kBadAfterPower);
+    for (char c : {'^', kSquareSign, kCubeSign, kRootSign}) {
+        set(c, kPostfixOrTermEnd);
+    }
     return t;
 }
 
@@ -63,6 +67,21 @@ inline bool IsMultiplicative(char c) { return char_class::Is(c, char_class::kMul
 inline bool IsOperandFollower(char c) { return char_class::Is(c, char_class::kFollower); }
 inline bool IsNameTerminator(char c) { return char_class::Is(c, char_class::kTerminator); }
 inline bool IsAsciiLetter(char c) { return char_class::Is(c, char_class::kLetter); }
+
+/// The variable letters X Y Z V W I J K M N in either case, by slot 1..10 (0: none).
+inline constexpr std::array<std::uint8_t, 256> kVariableSlots = [] {
+    std::array<std::uint8_t, 256> t{};
+    const char* lower = "xyzvwijkmn";
+    const char* upper = "XYZVWIJKMN";
+    for (std::uint8_t i = 0; i < 10; ++i) {
+        t[static_cast<unsigned char>(lower[i])] = static_cast<std::uint8_t>(i + 1);
+        t[static_cast<unsigned char>(upper[i])] = static_cast<std::uint8_t>(i + 1);
+    }
+    return t;
+}();
+
+inline bool IsVariableLetter(char c) { return kVariableSlots[static_cast<unsigned char>(c)] != 0; }
+inline int VariableSlotOf(char c) { return kVariableSlots[static_cast<unsigned char>(c)]; }
 
 /// Value of a digit character: 0-9 and A-F; every other character is worth 0.
 inline int DigitValue(char c) {

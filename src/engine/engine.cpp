@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "display/format_real.h"
+#include "engine/char_classes.h"
 #include "engine/error_codes.h"
 #include "engine/user_functions.h"
 
@@ -16,9 +17,18 @@ Real Engine::Evaluate(const std::string& text) {
     if (text.empty()) {
         return 0;
     }
-    m_digitTable.fill(false);
-    for (char c : m_state.digitSet) {
-        m_digitTable[static_cast<unsigned char>(c)] = true;
+    if (m_state.digitSet != m_digitTableSource) {
+        m_digitTableSource = m_state.digitSet;
+        m_digitTable.fill(false);
+        for (char c : m_state.digitSet) {
+            m_digitTable[static_cast<unsigned char>(c)] = true;
+        }
+        for (int c = 0; c < 256; ++c) {
+            const char ch = static_cast<char>(c);
+            m_operandStart[static_cast<std::size_t>(c)] =
+                ch == '(' || ch == '?' || ch == kPiSign || IsAsciiLetter(ch) || IsAdditive(ch) ||
+                m_digitTable[static_cast<std::size_t>(c)];
+        }
     }
     m_state.subexprStart = 1;
     m_state.scanPos = 0;

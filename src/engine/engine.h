@@ -98,6 +98,7 @@ private:
     Real NameRule(int sign, bool& postfix);
     int NameLookup(int nameStart, NamedConstant*& constant);
     bool OperandCheck();
+    bool ShortDecimal(int sign, Real& result);
     Real DivisionByZero();
 
     Real ReadVariable(int slot, int sign, int nameStart);
@@ -129,7 +130,9 @@ private:
     std::unique_ptr<UserFunctions> m_functions;
     RandomSource m_random;
     Real m_savedX = 0;
-    std::array<bool, 256> m_digitTable{};  ///< `DigitSet` as a lookup table, set per evaluation  ///< X when the running extremum search started
+    std::array<bool, 256> m_digitTable{};  ///< `DigitSet` as a lookup table
+    std::array<bool, 256> m_operandStart{};  ///< characters that can start an operand
+    std::string m_digitTableSource;        ///< the `DigitSet` that m_digitTable was built from  ///< X when the running extremum search started
     int m_nesting = 0;
 };
 

@@ -1,5 +1,6 @@
 // The three grammar levels of the recursive-descent evaluator and the postfix operators.
 #include <cmath>
+#include <cstdint>
 
 #include "engine/char_classes.h"
 #include "engine/engine.h"
@@ -134,6 +135,32 @@ Real Engine::DivisionByZero() {
     return 0;
 }
 
+bool Engine::ShortDecimal(int sign, Real& result) {
+    constexpr int kMaxDigits = 18;  // exact in the 64-bit significand
+    int pos = m_state.scanPos;
+    std::uint64_t value = 0;
+    int digits = 0;
+    char c = CharAt(pos);
+    while (c >= '0' && c <= '9') {
+        if (++digits > kMaxDigits) {
+            return false;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        c = CharAt(++pos);
+    }
+    if (c == '.' || c == 'E' || c == ':' || c == '$') {
+        return false;
+    }
+    const int size = static_cast<int>(m_state.text.size());
+    m_state.scanPos = pos > size ? size : pos;
+    m_state.currentChar = c;
+    result = sign * static_cast<Real>(value);
+    if (!OperandCheck()) {
+        result = 0;
+    }
+    return true;
+}
+
 bool Engine::OperandCheck() {
     if (!IsOperandFollower(m_state.currentChar)) {
         RaiseError(kErrSyntax);
@@ -148,10 +175,7 @@ Real Engine::Factor() {
         RaiseError(kErrStackOverflow);
         return 0;
     }
-    auto isOperandStart = [this](char ch) {
-        return ch == '(' || ch == '?' || ch == kPiSign || IsAsciiLetter(ch) || IsAdditive(ch) ||
-               InDigitSet(ch);
-    };
+    auto isOperandStart = [this](char ch) { return m_operandStart[static_cast<unsigned char>(ch)]; };
     if (!isOperandStart(m_state.currentChar)) {
         RaiseError(kErrSyntax);
         return 0;
@@ -196,13 +220,24 @@ Real Engine::Factor() {
             ++m_state.errorPos;
             return 0;
         }
+    } else if (c >= '0' && c <= '9' && m_state.display.base == kDec && ShortDecimal(sign, result)) {
+        // A plain decimal integer: read without the general literal machinery.
+    } else if (c == '$' || InDigitSet(c)) {
+        result = NumberLiteral(sign, postfix);
+    } else if (IsVariableLetter(c) && IsNameTerminator(CharAt(m_state.scanPos + 1)) &&
+               CharAt(m_state.scanPos + 1) != '=') {
+        // A variable read, the commonest name, without the table lookup.
+        const int nameStart = m_state.scanPos;
+        const int slot = VariableSlotOf(c);
+        m_state.usedNames.emplace_back(1, EngineState::Letter(slot));
+        Advance();
+        result = ReadVariable(slot, sign, nameStart);
     } else if (IsAsciiLetter(c) || c == kPiSign) {
         result = NameRule(sign, postfix);
-    } else if (c == '$' || c == '.' || (c >= '0' && c <= '9') || InDigitSet(c)) {
-        result = NumberLiteral(sign, postfix);
     }
     // Any other operand start (a bitwise operator) consumes nothing and leaves 0.
-    if (m_state.errorFlag || !postfix) {
+    if (m_state.errorFlag || !postfix ||
+        !char_class::Is(m_state.currentChar, char_class::kPostfixOrTermEnd)) {
         return result;
     }
 

@@ -1,5 +1,7 @@
 // Number literals in the current base: integer run, sexagesimal parts, fraction, exponent.
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -14,6 +16,49 @@ namespace kalvo {
 namespace {
 
 constexpr Real kRadix[] = {10, 16, 2};
+
+// Powers of ten that the 64-bit significand holds exactly (5^27 < 2^63).
+constexpr int kMaxExactPower = 27;
+constexpr auto kPowersOfTen = [] {
+    std::array<Real, kMaxExactPower + 1> p{};
+    Real v = 1;
+    for (auto& e : p) {
+        e = v;
+        v *= 10;
+    }
+    return p;
+}();
+
+/// Digits of a decimal literal gathered while scanning: up to 18 significant digits are
+/// exact in an integer, and with an exactly representable power of ten the value is
+/// then one correctly rounded multiplication or division.
+struct DecimalMantissa {
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int fractionDigits = 0;
+
+    void Add(char c, bool fraction) {
+        if (significant > 18) {
+            return;
+        }
+        if (digits != 0 || c != '0') {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            ++significant;
+        }
+        fractionDigits += fraction ? 1 : 0;
+    }
+
+    bool Value(long exponent, Real& value) const {
+        const long e = exponent - fractionDigits;
+        if (significant > 18 || e < -kMaxExactPower || e > kMaxExactPower) {
+            return false;
+        }
+        const Real m = static_cast<Real>(digits);
+        value = e >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(e)]
+                       : m / kPowersOfTen[static_cast<std::size_t>(-e)];
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -43,8 +88,10 @@ Real Engine::NumberLiteral(int sign, bool& postfix) {
     // literals are converted with correct rounding from their digit text.
     bool exact = true;
     int digits = 0;
+    DecimalMantissa mantissa;
     while (inRun(m_state.currentChar)) {
         value = value * radix + DigitValue(m_state.currentChar);
+        mantissa.Add(m_state.currentChar, false);
         ++digits;
         Advance();
     }
@@ -72,6 +119,7 @@ Real Engine::NumberLiteral(int sign, bool& postfix) {
         }
         value = Checked(value + parts[0] / 60 + parts[1] / 3600);
     } else {
+        long exponent = 0;
         if (m_state.currentChar == '.' && InDigitSet('.')) {
             exact = false;
             Advance();
@@ -79,6 +127,7 @@ Real Engine::NumberLiteral(int sign, bool& postfix) {
             while (inRun(m_state.currentChar)) {
                 scale /= radix;
                 value += DigitValue(m_state.currentChar) * scale;
+                mantissa.Add(m_state.currentChar, true);
                 Advance();
             }
         }
@@ -94,18 +143,20 @@ Real Engine::NumberLiteral(int sign, bool& postfix) {
                 RaiseError(kErrSyntax);
                 return 0;
             }
-            long exponent = 0;
             while (m_state.currentChar >= '0' && m_state.currentChar <= '9') {
                 if (exponent < 100000000) {
                     exponent = exponent * 10 + (m_state.currentChar - '0');
                 }
                 Advance();
             }
+            if (negative) {
+                exponent = -exponent;
+            }
             if (base == kBin) {
-                value = std::ldexp(value, static_cast<int>(negative ? -exponent : exponent));
+                value = std::ldexp(value, static_cast<int>(exponent));
             }
         }
-        if (!exact && base == kDec) {
+        if (!exact && base == kDec && !mantissa.Value(exponent, value)) {
             const int end = m_state.currentChar == kEndMarker
                                 ? static_cast<int>(m_state.text.size()) + 1
                                 : m_state.scanPos;

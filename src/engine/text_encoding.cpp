@@ -25,6 +25,13 @@ std::size_t Utf8Length(std::string_view s, std::size_t i, unsigned& code) {
 }  // namespace
 
 std::string ToLatin1(std::string_view text) {
+    bool ascii = true;
+    for (char c : text) {
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (ascii) {
+        return std::string(text);
+    }
     std::string out;
     out.reserve(text.size());
     bool multibyte = false;
@@ -46,6 +53,13 @@ std::string ToLatin1(std::string_view text) {
 }
 
 std::string Latin1ToUtf8(std::string_view text) {
+    bool ascii = true;
+    for (char c : text) {
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (ascii) {
+        return std::string(text);
+    }
     std::string out;
     out.reserve(text.size());
     for (char c : text) {

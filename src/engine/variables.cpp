@@ -62,8 +62,10 @@ void Engine::EvaluateVariableEditAndKeepPlace(int slot) {
 }
 
 Real Engine::ReadVariable(int slot, int sign, int nameStart) {
-    if (m_state.scanPos < static_cast<int>(m_state.text.size())) {
-        --m_state.scanPos;  // the character after the letter is read again below
+    if (m_state.currentChar != kEndMarker) {
+        // The character after the letter is read again below. (Testing the scan position
+        // against the length instead would drop a last character, as in «X²».)
+        --m_state.scanPos;
     }
     if (m_state.Var(slot) == kUndefinedValue) {
         if (m_state.VarText(slot).empty()) {

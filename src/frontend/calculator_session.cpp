@@ -104,18 +104,28 @@ std::string CalculatorSession::TapeNote() const {
 
 void CalculatorSession::Record(const std::string& input, const std::string& resultText) {
     m_results.push_front(resultText);
-    auto found = std::find(m_history.begin(), m_history.end(), input);
-    if (found == m_history.end()) {
+    if (m_historyIndex.insert(input).second) {
         m_history.push_front(input);
-    } else if (found != m_history.begin()) {
-        m_history.erase(found);
+    } else if (m_history.front() != input) {
+        m_history.erase(std::find(m_history.begin(), m_history.end(), input));
         m_history.push_front(input);
     }
     m_tape.push_front(input + " = " + resultText + TapeNote());
 }
 
+void CalculatorSession::SetHistory(std::deque<std::string> entries) {
+    m_history.clear();
+    m_historyIndex.clear();
+    for (std::string& entry : entries) {
+        if (m_historyIndex.insert(entry).second) {
+            m_history.push_back(std::move(entry));
+        }
+    }
+}
+
 void CalculatorSession::DeleteHistoryEntry(std::size_t index) {
     if (index < m_history.size()) {
+        m_historyIndex.erase(m_history[index]);
         m_history.erase(m_history.begin() + static_cast<std::ptrdiff_t>(index));
     }
 }
@@ -220,6 +230,7 @@ void CalculatorSession::SetAngle(int angleUnit) {
 void CalculatorSession::ClearAll() {
     EngineState& s = State();
     m_history.clear();
+    m_historyIndex.clear();
     m_results.clear();
     for (VariableSlotData& slot : s.vars) {
         slot.value = kUndefinedValue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <unordered_set>
 #include <string>
 
 #include "engine/engine.h"
@@ -38,7 +39,7 @@ public:
     const std::deque<std::string>& Tape() const { return m_tape; }
     void DeleteHistoryEntry(std::size_t index);
     void DeleteResultsEntry(std::size_t index);
-    void SetHistory(std::deque<std::string> entries) { m_history = std::move(entries); }
+    void SetHistory(std::deque<std::string> entries);
     void SetResults(std::deque<std::string> entries) { m_results = std::move(entries); }
     void ClearTape() { m_tape.clear(); }
 
@@ -84,6 +85,7 @@ private:
 
     Engine m_engine;
     std::deque<std::string> m_history;
+    std::unordered_set<std::string> m_historyIndex;  ///< the history's entries, for lookup
     std::deque<std::string> m_results;
     std::deque<std::string> m_tape;
     int m_digits = 12;

@@ -6,12 +6,19 @@ namespace kalvo {
 
 ParenCheck CheckParens(const std::string& typed) {
     ParenCheck check;
-    check.blankFree.reserve(typed.size());
-    std::copy_if(typed.begin(), typed.end(), std::back_inserter(check.blankFree),
-                 [](char c) { return c != ' '; });
-    const std::string& text = check.blankFree;
-    const auto opening = std::count(text.begin(), text.end(), '(');
-    const auto closing = std::count(text.begin(), text.end(), ')');
+    std::string& text = check.blankFree;
+    text.resize(typed.size());
+    std::size_t size = 0;
+    long opening = 0;
+    long closing = 0;
+    for (char c : typed) {
+        if (c != ' ') {
+            text[size++] = c;
+            opening += c == '(';
+            closing += c == ')';
+        }
+    }
+    text.resize(size);
     auto fail = [&check](int code, int pos) {
         check.errorFlag = true;
         check.errorCode = code;
@@ -28,7 +35,7 @@ ParenCheck CheckParens(const std::string& typed) {
         }
     } else if (opening > closing) {
         fail(18, static_cast<int>(text.size()));
-    } else {
+    } else if (opening > 0) {
         long open = 0;
         long close = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
