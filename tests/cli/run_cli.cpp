@@ -1,0 +1,53 @@
+#include "cli/run_cli.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kalvo::test {
+
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+CliRun RunCli(const std::string& arguments, const std::string& input) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string stem = (dir / ("kalvo-cli-test-" + std::to_string(::getpid()))).string();
+    {
+        std::ofstream in(stem + ".in", std::ios::binary);
+        in << input;
+    }
+    const std::string command = std::string("'") + KALVO_CLI_PATH + "' " + arguments + " < '" +
+                                stem + ".in' > '" + stem + ".out' 2> '" + stem + ".err'";
+    CliRun run;
+    const int status = std::system(command.c_str());
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.output = ReadAll(stem + ".out");
+    run.errors = ReadAll(stem + ".err");
+    std::size_t start = 0;
+    while (start < run.output.size()) {
+        std::size_t end = run.output.find('\n', start);
+        if (end == std::string::npos) {
+            end = run.output.size();
+        }
+        run.lines.push_back(run.output.substr(start, end - start));
+        start = end + 1;
+    }
+    for (const char* ext : {".in", ".out", ".err"}) {
+        std::filesystem::remove(stem + ext);
+    }
+    return run;
+}
+
+}  // namespace kalvo::test
