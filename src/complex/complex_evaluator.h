@@ -4,6 +4,7 @@
 
 #include "complex/complex_math.h"
 #include "complex/complex_num.h"
+#include "engine/engine_state.h"
 
 namespace kalvo {
 
@@ -74,7 +75,7 @@ private:
     CxMath m_math;
     std::string m_text;
     int m_scanPos = 0;  ///< 1-based position of the current character (the last one at the end)
-    char m_current = 127;
+    char m_current = kEndMarker;
     bool m_errorFlag = false;
     int m_errorCode = 0;
     int m_errorPos = 0;

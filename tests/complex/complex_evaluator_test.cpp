@@ -149,6 +149,8 @@ TEST_F(ComplexEvaluatorTest, ErrorsAndPositions) {
         {"number as a factor", "comp(1,1)*2", kErrSyntax, 11, 1},
         {"decimal point", ".5", kErrSyntax, 1, 1},
         {"hex prefix", "$A", kErrSyntax, 1, 1},
+        {"term starting with squared", "\xB2" "comp(1,1)", kErrSyntax, 1, 1},
+        {"term after ( starting with ^", "(^comp(1,1))", kErrSyntax, 2, 1},
         {"sign after times", "comp(1,0)*-comp(1,0)", kErrSyntax, 11, 1},
         {"operator after plus", "comp(1,0)+*comp(1,0)", kErrSyntax, 11, 1},
         {"two signs", "--comp(1,0)", kErrSyntax, 2, 1},
