@@ -53,8 +53,11 @@ std::string CliUsage() {
            "  --digits N                  display width: scn 8-21, fix 3-20, eng 11-21 (default 12)\n"
            "  --base dec|hex|bin          number base of input and output (default dec)\n"
            "  --bits N                    binary digit-group width, 1-32 (default 32)\n"
-           "  --angle rad|deg             angle unit (default deg)\n"
+           "  --angle rad|deg             angle unit (default deg; --complex uses rad)\n"
            "  --precision N               integration precision, 1-20 (default 9)\n"
+           "  --complex                   complex mode: numbers are written comp(a,b), and\n"
+           "                              angles are in radians whatever --angle says\n"
+           "  --form rect|polar           complex result form (default rect)\n"
            "  --functions FILE            load user functions from FILE (may repeat)\n"
            "  --tape                      print the tape line of each evaluation\n"
            "  --help                      show this help and exit\n"
@@ -141,6 +144,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
             ok = choiceOption({"rad", "deg"}, options.angle);
         } else if (name == "--precision") {
             ok = intOption(1, 20, options.precision);
+        } else if (name == "--complex" && !value) {
+            options.complex = true;
+        } else if (name == "--form") {
+            ok = choiceOption({"polar", "rect"}, options.form);
         } else if (name == "--functions") {
             auto text = needValue();
             ok = text.has_value();
@@ -160,6 +167,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
         if (!ok) {
             return std::nullopt;
         }
+    }
+    if (options.complex) {
+        if (options.base != 0) {
+            error = "--complex works only with --base dec";
+            return std::nullopt;
+        }
+        options.angle = 0;
     }
     if (options.digitsGiven) {
         auto [low, high] = DigitsRange(options.notation);

@@ -15,6 +15,8 @@ struct CliOptions {
     int bits = 32;
     int angle = 1;  ///< degrees, as on a first start without settings
     int precision = 9;
+    bool complex = false;  ///< complex mode; always computes in radians
+    int form = 1;          ///< complex form: 0 polar, 1 rect
     bool tape = false;
     bool help = false;
     bool version = false;

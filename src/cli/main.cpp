@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
     session.GetEngine().State().display.base = options->base;
     session.GetEngine().State().digitSet = CalculatorSession::DigitSetFor(options->base);
     session.SetAngle(options->angle);
+    session.GetEngine().State().display.complexForm = options->form;
+    session.SetComplexMode(options->complex);
 
     bool allOk = true;
     for (const std::string& file : options->functionFiles) {

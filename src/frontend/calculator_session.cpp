@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "display/format_complex.h"
 #include "engine/error_codes.h"
 #include "frontend/paren_check.h"
 
@@ -45,7 +46,10 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
     if (input.empty()) {
         return {};
     }
-    s.breakRequested = false;
+    // A break request set before a complex evaluation stays: only real mode clears it.
+    if (!m_complexMode) {
+        s.breakRequested = false;
+    }
     ParenCheck check = CheckParens(input);
     s.text = check.blankFree;
     if (check.errorFlag) {
@@ -54,6 +58,9 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
     s.argDepth = 0;
     s.usedNames.clear();
     s.usedValues.clear();
+    if (m_complexMode) {
+        return EvaluateComplexInput(input, check.blankFree, modified);
+    }
 
     Real value = 0;
     try {
@@ -82,6 +89,45 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
     ResultLine line;
     line.kind = ResultLine::Kind::kValue;
     line.text = std::move(text);
+    return line;
+}
+
+ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
+                                                  const std::string& blankFree, bool modified) {
+    ComplexNum value;
+    try {
+        value = m_complex.EvaluateComplex(blankFree);
+    } catch (const FloatFaultError& fault) {
+        ResultLine line;
+        line.kind = ResultLine::Kind::kFault;
+        line.text = fault.what();
+        return line;
+    }
+    if (m_complex.ErrorFlag()) {
+        return ErrorLine(input, blankFree, m_complex.ErrorCode(), m_complex.ErrorPos(),
+                         m_complex.ErrorLength());
+    }
+    FormatFault fault = FormatFault::kNone;
+    std::string text = FormatComplex(State().display, m_digits, value, &fault);
+    if (fault != FormatFault::kNone) {
+        // The library never hands out a value that is not finite; should one arrive it is
+        // an overflow, not a result.
+        return ErrorLine(input, blankFree, kErrOverflow, static_cast<int>(blankFree.size()) + 1, 1);
+    }
+    m_complex.SetLastResult(value);
+    if (modified) {
+        Record(input, text);
+    }
+    ResultLine line;
+    line.kind = ResultLine::Kind::kValue;
+    line.text = std::move(text);
+    return line;
+}
+
+ResultLine CalculatorSession::SetComplexForm(int form, const std::string& input) {
+    State().display.complexForm = form;
+    ResultLine line = ShowLastAnswer();
+    m_tape.push_front(input + " = " + line.text);
     return line;
 }
 
@@ -156,6 +202,10 @@ ResultLine CalculatorSession::ShowLastAnswer() {
     s.errorFlag = false;
     ResultLine line;
     line.kind = ResultLine::Kind::kValue;
+    if (m_complexMode) {
+        line.text = FormatComplex(s.display, m_digits, m_complex.LastResult());
+        return line;
+    }
     line.text = m_engine.FormatValue(m_digits, s.lastAnswer);
     if (s.errorFlag) {
         line.kind = ResultLine::Kind::kError;

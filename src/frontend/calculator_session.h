@@ -4,6 +4,8 @@
 #include <unordered_set>
 #include <string>
 
+#include "complex/complex_evaluator.h"
+#include "complex/complex_num.h"
 #include "engine/engine.h"
 #include "engine/float_fault.h"
 
@@ -31,7 +33,19 @@ public:
 
     /// The evaluation cycle on the input line's text. `modified` is the edit control's
     /// modified flag: only modified input is recorded in the lists and on the tape.
+    /// In complex mode the complex evaluator computes and FormatComplex shows the value.
     ResultLine Evaluate(const std::string& input, bool modified);
+
+    /// Which evaluator the cycle calls: real (off) or complex (on).
+    void SetComplexMode(bool on) { m_complexMode = on; }
+    bool ComplexMode() const { return m_complexMode; }
+    ComplexEvaluator& GetComplexEvaluator() { return m_complex; }
+    /// The last complex answer ("?" in complex mode), shown again by the mode switches.
+    const ComplexNum& LastComplexAnswer() const { return m_complex.LastResult(); }
+    int ComplexForm() const { return State().display.complexForm; }
+    /// Complex-form switch (0 Polar, 1 Rect): shows the last complex answer in the new form
+    /// and writes the tape line input + " = " + result text.
+    ResultLine SetComplexForm(int form, const std::string& input);
 
     // Lists, newest first.
     const std::deque<std::string>& History() const { return m_history; }
@@ -69,7 +83,8 @@ public:
     /// "Clear All": lists, variables and answers back to their initial state.
     void ClearAll();
 
-    /// The last answer in the current display settings.
+    /// The last answer in the current display settings (the last complex answer in
+    /// complex mode).
     ResultLine ShowLastAnswer();
 
     static std::string DigitSetFor(int base);
@@ -82,8 +97,11 @@ private:
     ResultLine ErrorLine(const std::string& typed, const std::string& blankFree, int code, int pos,
                          int length);
     void Record(const std::string& input, const std::string& resultText);
+    ResultLine EvaluateComplexInput(const std::string& input, const std::string& blankFree,
+                                    bool modified);
 
     Engine m_engine;
+    ComplexEvaluator m_complex{m_engine};
     std::deque<std::string> m_history;
     std::unordered_set<std::string> m_historyIndex;  ///< the history's entries, for lookup
     std::deque<std::string> m_results;
@@ -91,6 +109,7 @@ private:
     int m_digits = 12;
     int m_digitsMin = 0;
     bool m_loading = false;
+    bool m_complexMode = false;
 };
 
 }  // namespace kalvo
