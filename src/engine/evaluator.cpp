@@ -196,11 +196,12 @@ Real Engine::Factor() {
             ++m_state.errorPos;
             return 0;
         }
-    } else if (IsAsciiLetter(c) || c == kPiSign) {
-        result = NameRule(sign, postfix);
     } else if (c == '$' || c == '.' || (c >= '0' && c <= '9') ||
                m_state.digitSet.find(c) != std::string::npos) {
+        // In base hex the letters A-F are digits: «FF» is a literal, not a name.
         result = NumberLiteral(sign, postfix);
+    } else if (IsAsciiLetter(c) || c == kPiSign) {
+        result = NameRule(sign, postfix);
     }
     // Any other operand start (a bitwise operator) consumes nothing and leaves 0.
     if (m_state.errorFlag || !postfix) {

@@ -117,8 +117,12 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
     Advance();  // past the "(" that ended the name
 
     Real result = 0;
+    // The operators set X while they work; it is put back however they end (a bound or an
+    // evaluation that fails, a break), as for min and max.
+    const Real savedX = m_state.Var(kSlotX);
     if (id == kFnSolve) {
         result = Solve();
+        m_state.Var(kSlotX) = savedX;
         if (m_state.errorFlag) {
             return 0;
         }
@@ -131,8 +135,8 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
     Real first = 0;
     if (id == kFnIntegral) {
         result = Integral();
+        m_state.Var(kSlotX) = savedX;
     } else if (id == kFnMin || id == kFnMax) {
-        Real savedX = m_state.Var(kSlotX);
         result = ExtremumSearch(id == kFnMax, false);
         m_state.Var(kSlotX) = savedX;
     } else {

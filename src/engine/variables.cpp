@@ -62,8 +62,10 @@ void Engine::EvaluateVariableEditAndKeepPlace(int slot) {
 }
 
 Real Engine::ReadVariable(int slot, int sign, int nameStart) {
-    if (m_state.scanPos < static_cast<int>(m_state.text.size())) {
-        --m_state.scanPos;  // the character after the letter is read again below
+    // The character after the letter is read again below. Only the end marker is not
+    // stepped back over: a last character such as the ")" of «(X=2*X)» must be re-read.
+    if (m_state.currentChar != kEndMarker) {
+        --m_state.scanPos;
     }
     if (m_state.Var(slot) == kUndefinedValue) {
         if (m_state.VarText(slot).empty()) {
@@ -115,15 +117,16 @@ int Engine::DefineConstant(std::string name, int nameStart, NamedConstant*& cons
     if (m_state.errorFlag) {
         return -1;
     }
+    // The definition is stored even when no ")" follows; that case is still an error.
+    bool created = false;
+    NamedConstant& record = m_state.constants.Store(name, value, &created);
+    m_host->ConstantStored(record, created, true);
     if (m_state.currentChar != ')') {
         RaiseError(kErrSyntax);
         m_state.errorLength = m_state.errorPos - nameStart;
         m_state.errorPos = nameStart;
         return -1;
     }
-    bool created = false;
-    NamedConstant& record = m_state.constants.Store(name, value, &created);
-    m_host->ConstantStored(record, created, true);
     constant = &record;
     m_state.usedNames.push_back(record.name);
     return record.identifier;
