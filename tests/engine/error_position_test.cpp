@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_fixture.h"
+#include "engine/error_codes.h"
 
 namespace kalvo::test {
 namespace {
@@ -57,6 +58,10 @@ TEST_F(ErrorPositionTest, GrammarViolations) {
         {"exponent_after_sexagesimal", "1:30E2", 0, 5, 1},
         {"exponent_without_digits", "2E+x", 0, 4, 1},
         {"sign_after_sign_in_factor", "2^--1", 0, 4, 1},
+        {"second_point", "1.5.3", 0, 4, 1},
+        {"point_after_exponent", "1E2.5", 0, 4, 1},
+        {"third_colon", "1:30:36:5", 0, 8, 1},
+        {"user_function_value_then_digit", "sqrt(4)2", 0, 8, 1},
     });
 }
 
@@ -78,6 +83,8 @@ TEST_F(ErrorPositionTest, DivisionByZeroMarksTheDivisor) {
         {"parenthesised_divisor_then_product", "1/(2-2)*3", 13, 3, 5},
         {"second_division", "8/2/(1-1)+4", 13, 5, 5},
         {"inside_parentheses_then_more", "(1/0)+1", 13, 4, 1},
+        {"function_divisor_at_end", "1/sin(0)", 13, 3, 6},
+        {"function_divisor_then_sum", "1/sin(0)+1", 13, 3, 6},
     });
 }
 
@@ -107,12 +114,19 @@ TEST_F(ErrorPositionTest, PostfixRootOfNegative) {
     CheckRows({{"fractional_power_of_negative", "(-8)^(1/3)", 10, 10, 1}});
 }
 
-TEST_F(ErrorPositionTest, TextAfterSolveAndListsIsStillChecked) {
+TEST_F(ErrorPositionTest, ArgDepthIsBackToZeroAfterEveryCall) {
     CheckRows({
+        {"after_function", "sin(1)+2,3", 0, 9, 1},
+        {"after_nested_call", "2+sqrt(abs(4)),2", 0, 15, 1},
+        {"after_min", "min(0,1,X)+1,2", 0, 13, 1},
+        {"after_integral", "integral(0,1,X),2", 0, 16, 1},
         {"after_mean", "mean(1,2)+3,9", 0, 12, 1},
         {"after_solve", "solve(0,2,X*X-2)+1,2", 0, 19, 1},
         {"after_sum_juxtaposed", "sum(1,2)3", 0, 9, 1},
     });
+    S().Var(kSlotX) = 1;
+    host.promptAnswers.push_back("2");
+    CheckRows({{"after_prompt_in_argument", "sin(y)+1,2", 0, 9, 1}});
 }
 
 TEST_F(ErrorPositionTest, DeepNestingIsStackOverflow) {
@@ -132,6 +146,27 @@ TEST_F(ErrorPositionTest, DeepNestingIsStackOverflow) {
     out = Run(powers);
     ASSERT_TRUE(out.error);
     EXPECT_EQ(out.code, 2);
+}
+
+TEST_F(ErrorPositionTest, Binary) {
+    SetBase(kBin);
+    CheckRows({
+        {"digit_outside_base", "2", 0, 1, 1},
+        {"no_fraction_in_binary", "1.1", 0, 2, 1},
+        {"dollar_in_binary", "$1", 0, 1, 1},
+    });
+}
+
+TEST_F(ErrorPositionTest, MessagesOfTheCodes) {
+    EXPECT_EQ(ErrorMessage(0), "Syntax error");
+    EXPECT_EQ(ErrorMessage(1), "Undefined");
+    EXPECT_EQ(ErrorMessage(5), "Undefined");
+    EXPECT_EQ(ErrorMessage(99), "Undefined");
+    EXPECT_EQ(ErrorMessage(15), "working...");
+    EXPECT_EQ(ErrorMessage(17), "Missing \"(\"");
+    EXPECT_EQ(ErrorMessage(18), "Missing \")\"");
+    EXPECT_EQ(ErrorMessage(20), "\",\" expected");
+    EXPECT_EQ(ErrorMessage(24), "Argument out of range");
 }
 
 TEST_F(ErrorPositionTest, EmptyTextKeepsErrorFields) {

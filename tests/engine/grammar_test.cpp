@@ -45,6 +45,8 @@ TEST_F(GrammarTest, PrecedenceAndSigns) {
         {"unclosed_at_end", "2*(3+4", 14},
         {"leftover_closing_ends", "2)+3", 2},
         {"nested_parentheses", "((1+2)*(3+4))", 21},
+        {"percent_by_zero_is_no_division", "5%0", 0},
+        {"xor_negative", "-1\\0", -1},
         {"empty_text", "", 0},
     });
 }
@@ -115,7 +117,13 @@ TEST_F(GrammarTest, HexLiterals) {
         {"e_is_a_digit", "1E2", 482},
         {"sexagesimal_hex_parts", "1:30", 1.8L},
         {"name_still_read", "pi", 3.14159265358979324L},
+        {"c_alone_is_a_digit", "C+1", 13},
+        {"c_then_digit", "CA", 202},
     });
+    // The hex digit C followed by "i" starts the name Ci( after all.
+    Real hexCi = Value("Ci(1)");
+    SetBase(kDec);
+    EXPECT_EQ(hexCi, Value("Ci(1)"));
 }
 
 TEST_F(GrammarTest, BinaryLiterals) {

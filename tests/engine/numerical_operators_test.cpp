@@ -65,6 +65,13 @@ TEST_F(NumericalOperatorsTest, SolveErrors) {
     ExpectError("solve(-1,1,trunc(X+1.3)-0.5)", 12, 28);
 }
 
+TEST_F(NumericalOperatorsTest, SolveCanBeBroken) {
+    S().breakRequested = true;
+    host.confirmBreakAt = 2;
+    ExpectError("solve(0,2,X*X-2)", 22, 16);
+    EXPECT_EQ(host.breakQuestions, 2);
+}
+
 TEST_F(NumericalOperatorsTest, BoundErrorsPointIntoTheFullText) {
     ExpectError("solve(1/0,2,X)", 13, 9);
     ExpectError("integral(0,1/0,X)", 13, 14);
@@ -106,6 +113,7 @@ TEST_F(NumericalOperatorsTest, Extrema) {
 
     EXPECT_EQ(Value("min(-1,1,X)"), -1) << "an end of the interval";
     EXPECT_EQ(S().extremumArgument, -1);
+    EXPECT_TRUE(std::fabs(Value("min(2,0,(X-1)^2)")) < 1e-12L) << "bounds the other way";
     EXPECT_EQ(Value("max(-1,1,X*X*X)"), 1);
     EXPECT_EQ(S().extremumArgument, 1);
     EXPECT_EQ(S().Var(kSlotX), 7);

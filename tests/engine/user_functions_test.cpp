@@ -145,6 +145,38 @@ TEST_F(UserFunctionsTest, ErrorInsideTheBody) {
     EXPECT_EQ(engine.ErrorText(27), "User Function Error \"Division by zero position: 2\" ");
 }
 
+TEST_F(UserFunctionsTest, CallsNestUpToSixtyFourDeep) {
+    Define({"one(x)=x"});
+    auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) {
+            text += "one(";
+        }
+        text += "5";
+        text.append(static_cast<std::size_t>(depth), ')');
+        return text;
+    };
+    EXPECT_EQ(Value(nested(UserFunctions::kMaxCallDepth)), 5);
+    Outcome out = Run(nested(UserFunctions::kMaxCallDepth + 1));
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, 27);
+    EXPECT_EQ(S().userFuncErrorCode, 2);
+}
+
+TEST_F(UserFunctionsTest, ValueTakesPostfixButNoOperand) {
+    Define({"f(x)=x^2"});
+    EXPECT_EQ(Value("f(3)\xB2"), 81);
+    Outcome out = Run("f(3)2");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, 0);
+    EXPECT_EQ(out.pos, 5);
+    host.promptAnswers.push_back(std::nullopt);
+    out = Run("f(y)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, 27);
+    EXPECT_EQ(S().userFuncErrorCode, 22);
+}
+
 TEST_F(UserFunctionsTest, RecursionStopsWithStackOverflow) {
     Define({"r(x)=r(x)+1", "s(x)=t(x)", "t(x)=s(x)"});
     for (const char* text : {"r(1)", "s(1)"}) {
@@ -169,6 +201,8 @@ TEST_F(UserFunctionsTest, LoadsFilesWithAnyLineEnd) {
         {"lf", ";my functions\nf(x) = x*2 ;double\n\ng(a,b)=a+b\ns(x)=x\xB2\n"},
         {"utf8_without_last_line_end",
          ";my functions\nf(x) = x*2 ;double\n\ng(a,b)=a+b\ns(x)=x\xC2\xB2"},
+        {"utf8_with_byte_order_mark",
+         "\xEF\xBB\xBF;my functions\r\nf(x) = x*2 ;double\r\n\r\ng(a,b)=a+b\r\ns(x)=x\xC2\xB2\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -54,6 +54,19 @@ TEST_F(VariablesTest, ExactlyTheUndefinedValueReadsAsUndefined) {
     EXPECT_EQ(host.promptedSlots, std::vector<int>{kSlotZ});
 }
 
+TEST_F(VariablesTest, CancelInsideAnArgumentMarksTheVariable) {
+    host.promptAnswers.push_back(std::nullopt);
+    ExpectError("2*sin(x)", 22, 7, 1);
+}
+
+TEST_F(VariablesTest, SignedReadRecordsTheSignedValue) {
+    S().Var(kSlotX) = 3;
+    EXPECT_EQ(Value("2^-X"), 0.125L);
+    EXPECT_EQ(UsedValues(), std::vector<Real>{-3});
+    EXPECT_EQ(Value("-X"), -3);
+    EXPECT_EQ(UsedValues(), std::vector<Real>{3}) << "the term's sign is not the read's";
+}
+
 TEST_F(VariablesTest, UndefinedVariableWithTextIsEvaluatedFromThePanel) {
     S().VarText(kSlotV) = "old";
     host.variableEdits[kSlotV] = "3*3";
@@ -167,6 +180,20 @@ TEST_F(VariablesTest, LoopExamples) {
         EXPECT_EQ(Value(row.text), row.value);
         EXPECT_EQ(S().Var(kSlotJ), row.j) << "J is restored";
     }
+}
+
+TEST_F(VariablesTest, LoopReadsBoundsAfreshAndRecordsEveryRead) {
+    S().Var(kSlotJ) = 1;
+    S().Var(kSlotK) = 10;
+    S().Var(kSlotM) = 1;
+    S().lastAnswer = 0;
+    EXPECT_EQ(Value("forJtoKstepMdo(?+1+0*(K=3))"), 3);
+    EXPECT_EQ(S().Var(kSlotK), 3);
+
+    S().lastAnswer = 0;
+    EXPECT_EQ(Value("forJtoKstepMdo(?+J)"), 6);
+    EXPECT_EQ(S().usedNames, (std::vector<std::string>{"J", "J", "J"}));
+    EXPECT_EQ(UsedValues(), (std::vector<Real>{1, 2, 3}));
 }
 
 TEST_F(VariablesTest, LoopPromptsForUndefinedBounds) {
