@@ -90,6 +90,8 @@ TEST_F(BuiltinTest, RoundingFunctions) {
         {"trunc_positive", 0, "trunc(2.75)", 2, 0},
         {"trunc_negative", 0, "trunc(-2.75)", -2, 0},
         {"trunc_largest_int32", 0, "trunc(2147483647.9)", 2147483647, 0},
+        {"trunc_smallest_int32", 0, "trunc(-2147483648.9)", -2147483648.0L, 0},
+        {"frac_of_huge", 0, "frac(1E30)", 0, 0},
     });
 }
 

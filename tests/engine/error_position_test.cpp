@@ -146,6 +146,17 @@ TEST_F(ErrorPositionTest, DeepNestingIsStackOverflow) {
     out = Run(powers);
     ASSERT_TRUE(out.error);
     EXPECT_EQ(out.code, 2);
+
+    std::string calls;
+    for (int i = 0; i < 2000; ++i) {
+        calls += "sqrt(";
+    }
+    calls += "4";
+    calls.append(2000, ')');
+    out = Run(calls);
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, 2);
+    EXPECT_EQ(Value("sqrt(sqrt(16))"), 2) << "the nesting count is back to zero";
 }
 
 TEST_F(ErrorPositionTest, Binary) {

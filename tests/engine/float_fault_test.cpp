@@ -29,6 +29,9 @@ TEST_F(FloatFaultTest, FaultsByKind) {
         {"trunc_beyond_32_bits", "trunc(3E9)", FloatFault::kInvalidOperation},
         {"and_beyond_32_bits", "3E9&1", FloatFault::kInvalidOperation},
         {"or_below_32_bits", "1|(-3E9)", FloatFault::kInvalidOperation},
+        {"trunc_just_below_int32", "trunc(-2147483649)", FloatFault::kInvalidOperation},
+        {"negative_base_overflow", "(-2)^16385", FloatFault::kOverflow},
+        {"in_list", "sum(1,1E4000*1E4000)", FloatFault::kOverflow},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -47,8 +50,7 @@ TEST_F(FloatFaultTest, MessagesAreTheFixedTexts) {
 }
 
 TEST_F(FloatFaultTest, NoAssignmentAfterAFault) {
-    S().Var(kSlotX) = 3;
-    S().VarText(kSlotX) = "3";
+    ASSERT_EQ(Value("(X=3)"), 3);
     Outcome out = Run("(X=exp(1E6))");
     ASSERT_TRUE(out.fault.has_value());
     EXPECT_EQ(S().Var(kSlotX), 3);
@@ -58,6 +60,16 @@ TEST_F(FloatFaultTest, NoAssignmentAfterAFault) {
     ASSERT_TRUE(out.fault.has_value());
     EXPECT_EQ(S().constants.Count(), 0u);
     EXPECT_TRUE(host.constants.empty());
+}
+
+TEST_F(FloatFaultTest, OperatorsPutXBackAfterAFault) {
+    for (const char* text : {"integral(0,1,exp(1E6*X))", "solve(-1,1,exp(1E6*X)-1)",
+                             "min(0,1,exp(1E6*X))", "max(0,1,sinh(1E6*X))"}) {
+        SCOPED_TRACE(text);
+        S().Var(kSlotX) = 7;
+        ASSERT_TRUE(Run(text).fault.has_value());
+        EXPECT_EQ(S().Var(kSlotX), 7);
+    }
 }
 
 TEST_F(FloatFaultTest, EngineIsUsableAfterAFault) {

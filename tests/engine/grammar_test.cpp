@@ -29,6 +29,7 @@ TEST_F(GrammarTest, PrecedenceAndSigns) {
         {"left_assoc_divide", "64/4/2", 8},
         {"percent_is_binary", "200%5", 10},
         {"percent_chain", "50*200%5", 500},
+        {"percent_in_sum", "2+50%10", 7},
         {"sign_applies_to_first_factor", "-2^2", -4},
         {"parenthesised_negative_base", "(-2)^2", 4},
         {"negative_odd_power", "(-2)^3", -8},

@@ -108,12 +108,16 @@ TEST_F(NumericalOperatorsTest, Extrema) {
     EXPECT_EQ(S().Var(kSlotU), 2);
     EXPECT_EQ(S().Var(kSlotX), 7);
 
-    EXPECT_TRUE(Near(Value("max(0,pi,sin(X))"), 1, 1e-9L));
+    EXPECT_TRUE(Near(Value("max(0,pi,sin(X))"), 1, 1e-6L));
     EXPECT_TRUE(Near(S().extremumArgument, kPiL / 2, 1e-3L));
 
     EXPECT_EQ(Value("min(-1,1,X)"), -1) << "an end of the interval";
     EXPECT_EQ(S().extremumArgument, -1);
     EXPECT_TRUE(std::fabs(Value("min(2,0,(X-1)^2)")) < 1e-12L) << "bounds the other way";
+    EXPECT_TRUE(Near(Value("min(0,10,sin(X))"), -1, 1e-6L)) << "the interior minimum";
+    EXPECT_TRUE(Near(S().extremumArgument, 3 * kPiL / 2, 1e-3L));
+    EXPECT_EQ(Value("max(1,2,3)"), 3) << "a constant third argument";
+    EXPECT_EQ(S().extremumArgument, 1);
     EXPECT_EQ(Value("max(-1,1,X*X*X)"), 1);
     EXPECT_EQ(S().extremumArgument, 1);
     EXPECT_EQ(S().Var(kSlotX), 7);
