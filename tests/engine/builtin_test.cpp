@@ -68,6 +68,8 @@ TEST_F(BuiltinTest, HyperbolicAndLogarithms) {
         {"arccosh_two", 0, "arccosh(2)", std::log(2 + std::sqrt(3.0L)), 1e-17L},
         {"arctanh_half", 0, "arctanh(0.5)", 0.5L * std::log(3.0L), 1e-17L},
         {"arctanh_tiny_keeps_digits", 0, "arctanh(1E-12)", 1e-12L, 1e-17L},
+        {"tanh_tiny_keeps_digits", 0, "tanh(1E-12)", 1e-12L, 1e-17L},
+        {"arcsinh_tiny_keeps_digits", 0, "arcsinh(1E-12)", 1e-12L, 1e-17L},
         {"exp_one", 0, "exp(1)", std::exp(1.0L), 1e-18L},
         {"ln_e", 0, "ln(e)", 1, 1e-17L},
         {"log_thousand", 0, "log(1000)", 3, 1e-18L},

@@ -96,7 +96,16 @@ TEST_F(ErrorPositionTest, ErrorsInBuiltinCallsMarkTheCall) {
         {"gauss_missing_second", "gauss(1)", 20, 1, 8},
         {"bessel_missing_second", "Jn(2)", 20, 1, 5},
         {"nested_call_marks_inner", "sin(sqrt(-4))", 10, 5, 8},
+        {"factorial_overflow", "1+n!(1755)", 11, 3, 8},
+        {"factorial_of_fraction", "n!(2.5)", 8, 1, 7},
+        {"gamma_pole", "gamma(0)", 13, 1, 8},
+        {"bessel_order_negative", "Jn(-1,2)", 24, 1, 8},
     });
+}
+
+TEST_F(ErrorPositionTest, ExtremumNotFoundAtACusp) {
+    // Parabolas never settle on |X-0.3|^0.05: the refinement gives up after 501 points.
+    CheckRows({{"cusp", "min(0,1,abs(X-0.3)^0.05)", 6, 24, 1}});
 }
 
 TEST_F(ErrorPositionTest, MissingClosingIsOnePast) {

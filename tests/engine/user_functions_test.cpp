@@ -94,6 +94,7 @@ TEST_F(UserFunctionsTest, CallsSubstituteTheArgumentText) {
         SCOPED_TRACE(row.name);
         EXPECT_TRUE(Near(Value(row.text), row.expected, 1e-18L)) << row.text;
     }
+    EXPECT_TRUE(Near(Value("solve(0,2,sq(X)-2)"), std::sqrt(2.0L), 1e-14L));
     Value("sq(X)");
     EXPECT_EQ(S().usedNames, (std::vector<std::string>{"X", "X"})) << "read once per occurrence";
 }
