@@ -13,7 +13,10 @@ class ListFunctionsTest : public EngineFixture {};
 std::string Repeated(const std::string& head, int count, const std::string& element) {
     std::string text = head;
     for (int i = 0; i < count; ++i) {
-        text += (i == 0 && head.back() == '(' ? "" : ",") + element;
+        if (i > 0 || head.back() != '(') {
+            text += ',';
+        }
+        text += element;
     }
     return text + ")";
 }
@@ -37,6 +40,7 @@ TEST_F(ListFunctionsTest, Values) {
         {"term_sign", "-mean(2,4)", -3},
         {"inside_function", "sqrt(sum(1,3))", 2},
         {"postfix_after_list", "sum(1,2)\xB2", 9},
+        {"sum_of_huge_elements", "sum(1E3000,1)", 1E3000L},
         {"poly_elements_are_doubles", "poly(0.1,0,1)", static_cast<Real>(static_cast<double>(0.1L))},
     };
     for (const auto& row : rows) {
@@ -85,7 +89,10 @@ TEST_F(ListFunctionsTest, StoredElementsAreLimitedToOneThousand) {
 
     std::string thousand = "stat(";
     for (int i = 1; i <= 1000; ++i) {
-        thousand += (i > 1 ? "," : "") + std::to_string(i);
+        if (i > 1) {
+            thousand += ',';
+        }
+        thousand += std::to_string(i);
     }
     // Sum of squared deviations of 1..N is N(N^2-1)/12.
     EXPECT_EQ(Value(thousand + ")"), 1000.0L * 999999 / 12);
