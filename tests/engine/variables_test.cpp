@@ -147,6 +147,10 @@ TEST_F(VariablesTest, NamedConstantsGetIdentifiersInCreationOrder) {
     EXPECT_FALSE(host.constants[2].created);
     EXPECT_EQ(S().constants.Count(), 2u);
     EXPECT_EQ(Value("c"), 6);
+
+    EXPECT_EQ(Value("(speedoflight=3)"), 3) << "names longer than any built-in";
+    EXPECT_EQ(Value("speedoflight*2"), 6);
+    EXPECT_EQ(host.constants.back().identifier, 1002);
 }
 
 TEST_F(VariablesTest, ConstantDefinitionErrors) {
