@@ -41,8 +41,9 @@ Real Engine::ListFunction(int id) {
         }
         count += 1;
         sum = Checked(sum + element);
-        sumOfSquares = Checked(sumOfSquares + element * element);
         if (id == kFnMean || id == kFnStd) {
+            // Only the deviation needs the squares: sum(1E3000) must not overflow on them.
+            sumOfSquares = Checked(sumOfSquares + element * element);
             // Rounding can push the numerator a hair below zero for equal elements.
             m_state.stdDeviation =
                 count > 1 ? std::sqrt(std::max<Real>(0, (sumOfSquares * count - sum * sum) /

@@ -19,6 +19,20 @@ bool IsListFunction(int id) {
     return id == kFnMean || id == kFnStd || id == kFnSum || id == kFnPoly || id == kFnStat;
 }
 
+/// Puts a variable back when it goes out of scope, also when a floating-point fault
+/// unwinds the evaluation.
+class RestoreOnExit {
+public:
+    explicit RestoreOnExit(Real& variable) : m_variable(variable), m_saved(variable) {}
+    ~RestoreOnExit() { m_variable = m_saved; }
+    RestoreOnExit(const RestoreOnExit&) = delete;
+    RestoreOnExit& operator=(const RestoreOnExit&) = delete;
+
+private:
+    Real& m_variable;
+    Real m_saved;
+};
+
 }  // namespace
 
 int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
@@ -127,6 +141,9 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
 
     Real result = 0;
     if (id == kFnSolve) {
+        // The operators set X while they work; it is put back however they end (a bound
+        // or an evaluation that fails, a break, a floating-point fault).
+        RestoreOnExit restoreX(m_state.Var(kSlotX));
         result = Solve();
         if (m_state.errorFlag) {
             return 0;
@@ -139,11 +156,11 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
     }
     Real first = 0;
     if (id == kFnIntegral) {
+        RestoreOnExit restoreX(m_state.Var(kSlotX));
         result = Integral();
     } else if (id == kFnMin || id == kFnMax) {
-        Real savedX = m_state.Var(kSlotX);
+        RestoreOnExit restoreX(m_state.Var(kSlotX));
         result = ExtremumSearch(id == kFnMax, false);
-        m_state.Var(kSlotX) = savedX;
     } else {
         first = Expression();
     }

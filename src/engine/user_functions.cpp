@@ -43,7 +43,12 @@ bool UserFunctions::LoadFromFile(const std::string& path, const MessageSink& sin
     }
     m_fileName = path;
     Clear();
-    for (const std::string& line : SplitLines(ToLatin1(content.str()))) {
+    std::string bytes = content.str();
+    // Editors that save UTF-8 may put a byte order mark before the first line.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.erase(0, 3);
+    }
+    for (const std::string& line : SplitLines(ToLatin1(bytes))) {
         if (line.empty()) {
             continue;
         }

@@ -117,15 +117,16 @@ int Engine::DefineConstant(std::string name, int nameStart, NamedConstant*& cons
     if (m_state.errorFlag) {
         return -1;
     }
+    // The definition is stored even when no ")" follows; that case is still an error.
+    bool created = false;
+    NamedConstant& record = m_state.constants.Store(name, value, &created);
+    m_host->ConstantStored(record, created, true);
     if (m_state.currentChar != ')') {
         RaiseError(kErrSyntax);
         m_state.errorLength = m_state.errorPos - nameStart;
         m_state.errorPos = nameStart;
         return -1;
     }
-    bool created = false;
-    NamedConstant& record = m_state.constants.Store(name, value, &created);
-    m_host->ConstantStored(record, created, true);
     constant = &record;
     m_state.usedNames.push_back(record.name);
     return record.identifier;
