@@ -35,7 +35,13 @@ Real Engine::Evaluate(const std::string& text) {
     m_state.errorFlag = false;
     m_state.errorPos = 0;
     m_state.currentChar = NextChar();
-    return Expression();
+    Real value = Expression();
+    // Text that no rule consumed is an error, not something to ignore: «2*3,9» is not 6.
+    // (A leftover ")" is let through; the parenthesis check before evaluating rejects it.)
+    if (!m_state.errorFlag && m_state.currentChar != kEndMarker && m_state.currentChar != ')') {
+        RaiseError(kErrSyntax);
+    }
+    return value;
 }
 
 Real Engine::EvaluateReport(const std::string& text, Report& report) {

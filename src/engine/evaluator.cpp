@@ -122,9 +122,12 @@ Real Engine::Term() {
 }
 
 Real Engine::DivisionByZero() {
+    // Mark the divisor: from just after the "/" up to the character before the scanner.
+    // At the end marker the divisor ends with the text, so there is nothing to step back
+    // over (the position alone cannot tell that from a scanner on the last character).
+    const bool atEnd = m_state.currentChar == kEndMarker;
     RaiseError(kErrSyntax);
-    // Mark the divisor: from just after the "/" up to where the scanner stood.
-    if (m_state.errorPos < static_cast<int>(m_state.text.size())) {
+    if (!atEnd) {
         --m_state.errorPos;
     }
     while (m_state.errorPos > 1 && CharAt(m_state.errorPos - 1) != '/') {

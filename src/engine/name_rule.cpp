@@ -79,7 +79,8 @@ int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
         m_state.usedNames.emplace_back(body);
         return found->identifier;
     }
-    int reached = m_state.scanPos;
+    // A name that runs to the end of the text is marked up to its last character.
+    int reached = m_state.scanPos + (terminator == kEndMarker ? 1 : 0);
     RaiseError(kErrSyntax);
     m_state.errorPos = nameStart;
     m_state.errorLength = reached - nameStart;
@@ -93,16 +94,18 @@ Real Engine::NameRule(int sign, bool& postfix) {
     if (m_state.errorFlag) {
         return 0;
     }
+    // The sign of a factor (only possible after "^", as in «2^-f(1)») applies to every
+    // kind of operand, so that 2^-c is the reciprocal of 2^c.
     if (id == kIdUserFunction) {
-        return Functions().PopValue();
+        return sign * Functions().PopValue();
     }
     if (id >= kIdFirstConstant) {
         Real value = constant->value;
         m_state.usedValues.push_back(value);
-        return OperandCheck() ? value : 0;
+        return OperandCheck() ? sign * value : 0;
     }
     if (id == kIdLoop) {
-        Real value = RunLoop(nameStart);
+        Real value = sign * RunLoop(nameStart);
         if (m_state.errorFlag) {
             return 0;
         }
@@ -117,7 +120,7 @@ Real Engine::NameRule(int sign, bool& postfix) {
         return ReadVariable(slot, sign, nameStart);
     }
     if (IsListFunction(id)) {
-        Real value = ListFunction(id);
+        Real value = sign * ListFunction(id);
         if (m_state.errorFlag) {
             return 0;
         }

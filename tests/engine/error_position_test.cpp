@@ -72,7 +72,19 @@ TEST_F(ErrorPositionTest, UnknownNamesMarkTheName) {
         {"upper_case_function", "SIN(1)", 0, 1, 3},
         {"name_after_operator", "2*abc*3", 0, 3, 3},
         {"two_letters", "x y+1", 0, 1, 3},
+        {"name_running_to_the_end", "foo", 0, 1, 3},
     });
+}
+
+TEST_F(ErrorPositionTest, TextThatNoRuleConsumesIsAnError) {
+    CheckRows({
+        {"comma_after_a_product", "2*3,9", 0, 4, 1},
+        {"second_square_after_a_product", "2*3\xB2\xB2", 0, 5, 1},
+        {"semicolon_after_a_sum", "1+2;", 0, 4, 1},
+    });
+    // A leftover ")" still ends the evaluation quietly; the parenthesis check rejects it
+    // before the calculator evaluates.
+    EXPECT_EQ(Value("2)+3"), 2);
 }
 
 TEST_F(ErrorPositionTest, DivisionByZeroMarksTheDivisor) {
@@ -83,6 +95,8 @@ TEST_F(ErrorPositionTest, DivisionByZeroMarksTheDivisor) {
         {"parenthesised_divisor_then_product", "1/(2-2)*3", 13, 3, 5},
         {"second_division", "8/2/(1-1)+4", 13, 5, 5},
         {"inside_parentheses_then_more", "(1/0)+1", 13, 4, 1},
+        {"divisor_before_the_last_character", "(1/0)", 13, 4, 1},
+        {"divisor_before_a_last_square", "1/0\xB2", 13, 3, 1},
         {"function_divisor_at_end", "1/sin(0)", 13, 3, 6},
         {"function_divisor_then_sum", "1/sin(0)+1", 13, 3, 6},
     });

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_fixture.h"
+#include "engine/user_functions.h"
 
 namespace kalvo::test {
 namespace {
@@ -73,6 +74,17 @@ TEST_F(GrammarTest, AnswerOperand) {
         {"negated_answer", "-?", -2.5L},
         {"answer_in_sum", "?*2+1", 6},
         {"answer_as_exponent_with_sign", "4^-?", 0.03125L},
+    });
+}
+
+TEST_F(GrammarTest, SignAfterPowerAppliesToEveryKindOfOperand) {
+    ASSERT_EQ(Value("(c=3)"), 3);
+    ASSERT_TRUE(engine.Functions().Add("f(x)=x+1", nullptr));
+    CheckRows({
+        {"named_constant", "2^-c", 0.125L},
+        {"user_function", "2^-f(2)", 0.125L},
+        {"list_function", "2^-sum(1,2)", 0.125L},
+        {"variable", "2^-(X=3)", 0.125L},
     });
 }
 
