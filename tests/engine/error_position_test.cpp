@@ -96,7 +96,7 @@ TEST_F(ErrorPositionTest, DivisionByZeroMarksTheDivisor) {
         {"second_division", "8/2/(1-1)+4", 13, 5, 5},
         {"inside_parentheses_then_more", "(1/0)+1", 13, 4, 1},
         {"divisor_before_the_last_character", "(1/0)", 13, 4, 1},
-        {"divisor_before_a_last_square", "1/0\xB2", 13, 3, 1},
+        {"squared_divisor_at_the_end", "1/0\xB2", 13, 3, 2},
         {"function_divisor_at_end", "1/sin(0)", 13, 3, 6},
         {"function_divisor_then_sum", "1/sin(0)+1", 13, 3, 6},
     });
