@@ -141,8 +141,16 @@ ComplexNum CxMath::CxPow(const ComplexNum& z, const ComplexNum& w) {
         // product, without a round trip through modulus and argument.
         return CxExp(CxMul(CxLn(base), CxConvert(w, kFormRect)));
     }
-    // A normalised modulus is never negative, so 0^w is 1 or 0.
-    return CxModulus(w) == 0 ? CxOne : CxZero;
+    // 0^0 is 1 and 0^w is 0 for Re w > 0; for any other w (0^-1, 0^i) there is no
+    // value: a singularity, as for the integer power.
+    if (CxModulus(w) == 0) {
+        return CxOne;
+    }
+    if (CxRe(w) > 0) {
+        return CxZero;
+    }
+    RaiseMathFault(12);
+    return CxHuge;
 }
 
 ComplexNum CxMath::CxPowInt(const ComplexNum& z, int n) {

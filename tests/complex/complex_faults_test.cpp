@@ -113,6 +113,8 @@ TEST(ComplexOperations, FaultCodesAndDefaultValues) {
         {"exp underflow", [](CxMath& c) { return c.CxExp(MakeRect(-20000, 0)); }, 28, CxZero},
         {"0^0 power", [](CxMath& c) { return c.CxPow(CxZero, CxZero); }, 0, CxOne},
         {"0^(2+i)", [](CxMath& c) { return c.CxPow(CxZero, MakeRect(2, 1)); }, 0, CxZero},
+        {"0^-1 power", [](CxMath& c) { return c.CxPow(CxZero, MakeRect(-1, 0)); }, 12, CxHuge},
+        {"0^i power", [](CxMath& c) { return c.CxPow(CxZero, MakeRect(0, 1)); }, 12, CxHuge},
         {"0^0 integer power", [](CxMath& c) { return c.CxPowInt(CxZero, 0); }, 0, CxOne},
         {"0^3 integer power", [](CxMath& c) { return c.CxPowInt(CxZero, 3); }, 0, CxZero},
         {"0^-1 integer power", [](CxMath& c) { return c.CxPowInt(CxZero, -1); }, 12, CxHuge},
