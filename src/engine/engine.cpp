@@ -35,7 +35,14 @@ Real Engine::Evaluate(const std::string& text) {
     m_state.errorFlag = false;
     m_state.errorPos = 0;
     m_state.currentChar = NextChar();
-    Real value = Expression();
+    const int nesting = m_nesting;
+    Real value = 0;
+    try {
+        value = Expression();
+    } catch (...) {
+        m_nesting = nesting;
+        throw;
+    }
     // Text that no rule consumed is an error, not something to ignore: «2*3,9» is not 6.
     // (A leftover ")" is let through; the parenthesis check before evaluating rejects it.)
     if (!m_state.errorFlag && m_state.currentChar != kEndMarker && m_state.currentChar != ')') {

@@ -92,7 +92,7 @@ public:
     static constexpr int kMaxNesting = 400;
 
 private:
-    friend class NestingGuard;
+    Real FactorBody();
 
     Real NumberLiteral(int sign, bool& postfix);
     Real NameRule(int sign, bool& postfix);

@@ -8,6 +8,7 @@
 #include "display/display_settings.h"
 #include "engine/constant_list.h"
 #include "engine/real.h"
+#include "engine/used_name_list.h"
 
 namespace kalvo {
 
@@ -54,7 +55,7 @@ struct EngineState {
     // Results.
     Real lastAnswer = 0;
     Real extremumArgument = 0;
-    std::vector<std::string> usedNames;
+    UsedNameList usedNames;
     std::vector<Real> usedValues;  ///< formatted with listDigits when read (see UsedValueText)
     ConstantList constants;
 

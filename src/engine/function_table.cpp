@@ -1,6 +1,8 @@
 #include "engine/function_table.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace kalvo {
@@ -107,20 +109,42 @@ constexpr std::array<long double, 22> kConversionFactors = {
     0.0045460981852L,  219.968852247L,
 };
 
-// Buckets of entries by (first character, length of the compared text), so that a lookup
-// compares at most a handful of names instead of all 88.
-constexpr std::size_t kMaxNameLength = 10;
+// Names packed into 16 bytes, so that comparing two names is two integer comparisons.
+constexpr std::size_t kMaxNameLength = 15;
 
+struct PackedName {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    bool operator==(const PackedName&) const = default;
+};
+
+// Packs text + terminator (the terminator is left out when it is '\0').
+PackedName Pack(std::string_view text, char terminator) {
+    unsigned char bytes[16] = {};
+    std::memcpy(bytes, text.data(), text.size());
+    if (terminator != '\0') {
+        bytes[text.size()] = static_cast<unsigned char>(terminator);
+    }
+    PackedName packed;
+    std::memcpy(&packed.low, bytes, 8);
+    std::memcpy(&packed.high, bytes + 8, 8);
+    return packed;
+}
+
+// Entries bucketed by the first character of their name, in table order.
 struct LookupIndex {
-    std::array<std::array<std::vector<int>, kMaxNameLength + 1>, 256> buckets;
+    struct Entry {
+        PackedName name;
+        int id;
+    };
+    std::array<std::vector<Entry>, 256> buckets;
 
     LookupIndex() {
         for (int id = 0; id < kFunctionCount; ++id) {
             std::string_view name = kTable[static_cast<std::size_t>(id)].name;
-            buckets[static_cast<unsigned char>(name[0])][name.size()].push_back(id);
+            buckets[static_cast<unsigned char>(name[0])].push_back({Pack(name, '\0'), id});
         }
     }
-
 };
 
 const LookupIndex& Index() {
@@ -138,21 +162,14 @@ int LookupBuiltin(std::string_view body, char terminator) {
     if (body.empty() || body.size() >= kMaxNameLength) {
         return -1;
     }
-    const auto& bucketsByLength = Index().buckets[static_cast<unsigned char>(body[0])];
+    // Entries with arguments end in "(", so the whole name matches only them; the others
+    // hold no "(" and match the name without its terminator. The later entry wins.
+    const PackedName withArguments = Pack(body, terminator == '(' ? '(' : '\x7F');
+    const PackedName plain = Pack(body, '\0');
     int found = -1;
-    if (terminator == '(') {
-        for (int id : bucketsByLength[body.size() + 1]) {
-            std::string_view name = kTable[static_cast<std::size_t>(id)].name;
-            if (kTable[static_cast<std::size_t>(id)].argumentCount > 0 &&
-                name.substr(0, body.size()) == body && name.back() == '(') {
-                found = id;
-            }
-        }
-    }
-    for (int id : bucketsByLength[body.size()]) {
-        if (kTable[static_cast<std::size_t>(id)].argumentCount == 0 &&
-            kTable[static_cast<std::size_t>(id)].name == body) {
-            found = std::max(found, id);
+    for (const LookupIndex::Entry& entry : Index().buckets[static_cast<unsigned char>(body[0])]) {
+        if (entry.name == withArguments || entry.name == plain) {
+            found = entry.id;
         }
     }
     return found;

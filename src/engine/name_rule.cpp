@@ -76,7 +76,7 @@ int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
     }
     if (NamedConstant* found = m_state.constants.FindForRead(body)) {
         constant = found;
-        m_state.usedNames.emplace_back(body);
+        m_state.usedNames.Add(body);
         return found->identifier;
     }
     // A name that runs to the end of the text is marked up to its last character.
@@ -113,7 +113,7 @@ Real Engine::NameRule(int sign, bool& postfix) {
     }
     if (id >= kFnFirstLowerVariable && id <= kFnLastVariable) {
         const int slot = (id - kFnFirstLowerVariable) % 10 + 1;
-        m_state.usedNames.emplace_back(1, EngineState::Letter(slot));
+        m_state.usedNames.AddLetter(EngineState::Letter(slot));
         if (m_state.currentChar == '=') {
             return AssignVariable(slot, nameStart);
         }

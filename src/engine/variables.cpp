@@ -128,7 +128,7 @@ int Engine::DefineConstant(std::string name, int nameStart, NamedConstant*& cons
         return -1;
     }
     constant = &record;
-    m_state.usedNames.push_back(record.name);
+    m_state.usedNames.Add(record.name);
     return record.identifier;
 }
 

@@ -138,7 +138,7 @@ std::string CalculatorSession::TapeNote() const {
         return note;
     }
     for (std::size_t j = 0; j < s.usedNames.size(); ++j) {
-        const std::string& name = s.usedNames[j];
+        const std::string name = s.usedNames[j];
         if (name.empty() || note.find(name + "=") != std::string::npos) {
             continue;
         }

@@ -96,7 +96,7 @@ TEST_F(UserFunctionsTest, CallsSubstituteTheArgumentText) {
     }
     EXPECT_TRUE(Near(Value("solve(0,2,sq(X)-2)"), std::sqrt(2.0L), 1e-14L));
     Value("sq(X)");
-    EXPECT_EQ(S().usedNames, (std::vector<std::string>{"X", "X"})) << "read once per occurrence";
+    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"X", "X"})) << "read once per occurrence";
 }
 
 TEST_F(UserFunctionsTest, MissingArguments) {

@@ -29,7 +29,7 @@ TEST_F(VariablesTest, UndefinedVariableOpensThePromptAndOkStoresTextAndValue) {
     EXPECT_EQ(S().Var(kSlotX), 5);
     EXPECT_EQ(S().VarText(kSlotX), "2+3");
     EXPECT_EQ(S().text, "X*2") << "the interrupted text is back";
-    EXPECT_EQ(S().usedNames, std::vector<std::string>{"X"});
+    EXPECT_EQ(S().usedNames.ToVector(), std::vector<std::string>{"X"});
     EXPECT_EQ(UsedValues(), std::vector<Real>{5});
 }
 
@@ -37,7 +37,7 @@ TEST_F(VariablesTest, PromptInsideAnArgumentListResumesTheList) {
     host.promptAnswers.push_back("4");
     EXPECT_EQ(Value("sum(1,y,2)*2"), 14);
     EXPECT_EQ(host.promptedSlots, std::vector<int>{kSlotY});
-    EXPECT_EQ(S().usedNames, std::vector<std::string>{"Y"});
+    EXPECT_EQ(S().usedNames.ToVector(), std::vector<std::string>{"Y"});
 }
 
 TEST_F(VariablesTest, CancelledPromptIsUserBreakAtTheVariable) {
@@ -109,7 +109,7 @@ TEST_F(VariablesTest, AssignmentsStoreValueAndText) {
 
 TEST_F(VariablesTest, AssignmentRecordsNameAndValue) {
     EXPECT_EQ(Value("(X=2)+X"), 4);
-    EXPECT_EQ(S().usedNames, (std::vector<std::string>{"X", "X"}));
+    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"X", "X"}));
     EXPECT_EQ(UsedValues(), (std::vector<Real>{2, 2}));
 }
 
@@ -126,7 +126,7 @@ TEST_F(VariablesTest, AssignmentErrors) {
 
 TEST_F(VariablesTest, NamedConstantsGetIdentifiersInCreationOrder) {
     EXPECT_EQ(Value("(c=5)"), 5);
-    EXPECT_EQ(S().usedNames, std::vector<std::string>{"c"});
+    EXPECT_EQ(S().usedNames.ToVector(), std::vector<std::string>{"c"});
     EXPECT_EQ(UsedValues(), std::vector<Real>{5});
     EXPECT_EQ(Value("(dd=7)+1"), 8);
     ASSERT_EQ(host.constants.size(), 2u);
@@ -138,7 +138,7 @@ TEST_F(VariablesTest, NamedConstantsGetIdentifiersInCreationOrder) {
     EXPECT_EQ(S().constants.Records().front().name, "dd") << "newest first";
 
     EXPECT_EQ(Value("c*dd"), 35);
-    EXPECT_EQ(S().usedNames, (std::vector<std::string>{"c", "dd"}));
+    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"c", "dd"}));
     EXPECT_EQ(UsedValues(), (std::vector<Real>{5, 7}));
 
     EXPECT_EQ(Value("(c=c+1)"), 6);
@@ -196,7 +196,7 @@ TEST_F(VariablesTest, LoopReadsBoundsAfreshAndRecordsEveryRead) {
 
     S().lastAnswer = 0;
     EXPECT_EQ(Value("forJtoKstepMdo(?+J)"), 6);
-    EXPECT_EQ(S().usedNames, (std::vector<std::string>{"J", "J", "J"}));
+    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"J", "J", "J"}));
     EXPECT_EQ(UsedValues(), (std::vector<Real>{1, 2, 3}));
 }
 
