@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "display/format_real.h"
 #include "engine/function_table.h"
 #include "frontend/assistant.h"
 #include "frontend/text_insertion.h"
@@ -193,10 +194,29 @@ void TfmCalc::ReturnClick() {
         line = m_session.Evaluate(InputText(), m_edit1->isModified());
     }
     ShowResult(line);
+    m_edit2->setToolTip(QString());
     if (line.kind == ResultLine::Kind::kValue) {
         m_edit1->selectAll();
+        ShowExtremumArgument();
     }
     RefreshLists();
+}
+
+void TfmCalc::ShowExtremumArgument() {
+    // After a minimum or maximum search the argument where it was found is worth knowing:
+    // it goes to the result line's tooltip and the assistant panel.
+    const std::string input = InputText();
+    const char* label = input.find("min") != std::string::npos   ? " Xmin="
+                        : input.find("max") != std::string::npos ? " Xmax="
+                                                                 : nullptr;
+    if (!label) {
+        return;
+    }
+    const EngineState& state = m_session.State();
+    const QString text = QString::fromLatin1(
+        label + FormatReal(state.display, m_session.Digits(), state.extremumArgument));
+    m_edit2->setToolTip(text.trimmed());
+    ShowAssistantText(text.trimmed());
 }
 
 void TfmCalc::ShowValueText(const QString& text) {

@@ -95,6 +95,7 @@ private:
     // Evaluation and display.
     void ShowResult(const ResultLine& line);
     void ShowValueText(const QString& text);
+    void ShowExtremumArgument();
     void RefreshLists();
     std::string InputText() const;
 

@@ -90,6 +90,11 @@ bool RenderSet(const QString& dir, const QString& prefix) {
         ok = Save(window, dir + "/" + prefix + "main-" + names[i] + ".png") && ok;
     }
     tabs->setCurrentIndex(0);
+    window.SetShowComp(false);
+    window.SetComplexMode(true);
+    ok = Save(window, dir + "/" + prefix + "main-calculator-complex.png") && ok;
+    window.SetComplexMode(false);
+
     input->setText(QStringLiteral("1 + 2)"));
     input->setModified(true);
     window.ReturnClick();

@@ -235,6 +235,17 @@ TEST_F(MainWindowTest, AssistantShowsTheHelpOfTheFunctionAtTheCaret) {
     EXPECT_EQ(window->AssistantCaption(), " Sine of (degree) ");
 }
 
+TEST_F(MainWindowTest, MinimumSearchTellsWhereTheMinimumLies) {
+    Evaluate("min(0,3,(X-2)^2+1)");
+    const EngineState& state = window->Session().State();
+    EXPECT_EQ(edit2->toolTip().toStdString(),
+              "Xmin=" + FormatReal(state.display, window->Session().Digits(),
+                                   state.extremumArgument));
+    EXPECT_NEAR(static_cast<double>(state.extremumArgument), 2.0, 1e-6);
+    Evaluate("1+1");
+    EXPECT_TRUE(edit2->toolTip().isEmpty());
+}
+
 TEST_F(MainWindowTest, ClearAllEmptiesListsVariablesAndInput) {
     Evaluate("(X=4)*2");
     Button("bbClearAll")->click();
