@@ -306,7 +306,11 @@ QString TfmCalc::AssistantCaption() const { return m_assistantPanel->text(); }
 
 bool TfmCalc::ShowValuePrompt(int slot) {
     m_setVar->Prepare(slot);
-    return m_dialogs.ExecDialog(*m_setVar) == QDialog::Accepted;
+    // The prompt may open in the middle of an evaluation: no hourglass while the user types.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool confirmed = m_dialogs.ExecDialog(*m_setVar) == QDialog::Accepted;
+    QApplication::restoreOverrideCursor();
+    return confirmed;
 }
 
 void TfmCalc::EvaluateVariableEdit(int slot) {

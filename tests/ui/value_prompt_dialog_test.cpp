@@ -92,6 +92,22 @@ TEST_F(MainWindowTest, VariableButtonWithoutEvaluateAfterSettingsOnlyStores) {
     window->ValuePrompt().findChild<QCheckBox*>("chEvaluateAfter")->setChecked(true);
 }
 
+TEST_F(MainWindowTest, EnterInThePromptIsItsOk) {
+    dialogs.onDialog = [](QDialog& dialog) {
+        dialog.show();  // the default button acts only while it is visible
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto* expression = dialog.findChild<QLineEdit*>("edExpression");
+        EXPECT_TRUE(expression->hasFocus()) << "the expression field takes the focus";
+        QTest::keyClicks(expression, "8");
+        QTest::keyClick(expression, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+        return dialog.result();
+    };
+    Evaluate("K");
+    EXPECT_EQ(window->Session().State().Var(kSlotK), 8.0L);
+    EXPECT_EQ(Edit2Text().toStdString(), Formatted(8.0L));
+}
+
 TEST_F(MainWindowTest, PromptHelpOpensItsPage) {
     dialogs.onDialog = [](QDialog& dialog) {
         dialog.findChild<QPushButton*>("bbHelp")->click();
