@@ -107,7 +107,11 @@ TfmCalc::TfmCalc(DialogService& dialogs, QWidget* parent)
     m_edit1->setFocus();
 }
 
-TfmCalc::~TfmCalc() { qApp->removeEventFilter(this); }
+TfmCalc::~TfmCalc() {
+    qApp->removeEventFilter(this);
+    // The pages are destroyed after the session; removing them must not call back here.
+    disconnect(m_tabs, nullptr, this, nullptr);
+}
 
 QWidget* TfmCalc::BuildTopFields() {
     auto* box = new QWidget(this);
