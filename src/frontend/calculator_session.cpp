@@ -234,8 +234,12 @@ ResultLine CalculatorSession::SetNotation(int notation) {
     return ShowLastAnswer();
 }
 
-ResultLine CalculatorSession::SetBase(int base, const std::string& input, bool modified) {
-    Evaluate(input, modified);
+ResultLine CalculatorSession::SetBase(int base, const std::string& input, bool modified,
+                                      ResultLine* evaluated) {
+    ResultLine first = Evaluate(input, modified);
+    if (evaluated) {
+        *evaluated = std::move(first);
+    }
     EngineState& s = State();
     s.display.base = base;
     s.digitSet = DigitSetFor(base);

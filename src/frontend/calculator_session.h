@@ -70,8 +70,10 @@ public:
     /// Notation switch: adjusts the Digits range and shows the last answer again.
     ResultLine SetNotation(int notation);
     /// Base switch: evaluates the input first (in the old base), then switches and writes
-    /// the "; Base=" tape line.
-    ResultLine SetBase(int base, const std::string& input, bool modified);
+    /// the "; Base=" tape line. `evaluated` (when not null) receives the line of that first
+    /// evaluation, so a window can select an error's span before showing the switch's line.
+    ResultLine SetBase(int base, const std::string& input, bool modified,
+                       ResultLine* evaluated = nullptr);
     /// The Digits spin moved to `position`; in base bin the position snaps to 7, 8, 16 or
     /// 32 and sets Bits. Returns the position the spin must show.
     int SetDigitsPosition(int position, ResultLine* shown = nullptr);

@@ -1,0 +1,177 @@
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include <QTimer>
+#include <QWidget>
+
+#include "complex/complex_num.h"
+#include "engine/engine_host.h"
+#include "frontend/calculator_session.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace kalvo {
+
+class AboutTab;
+class DialogService;
+class TapeTab;
+class TSetVar;
+class TfmCompMess;
+struct KeypadKey;
+
+/// The calculator's main window: the input and result lines over their history and
+/// results lists, the tabbed area with the keypad and mode switches, the tape and the
+/// About page, the assistant panel and the break button. It owns no arithmetic: every
+/// evaluation and mode switch goes through the calculator session, and the engine calls
+/// back through the EngineHost interface that the window implements.
+class TfmCalc : public QWidget, public EngineHost {
+    Q_OBJECT
+public:
+    enum Tab { kCalculatorTab, kTapeTab, kConstantsTab, kGraphicsTab, kVariablesTab,
+               kUserVarsTab, kUserFuncsTab, kAboutTab };
+    enum TimerPurpose { kRefreshAssistant = 1, kGreeting = 2 };
+
+    explicit TfmCalc(DialogService& dialogs, QWidget* parent = nullptr);
+    ~TfmCalc() override;
+
+    CalculatorSession& Session() { return m_session; }
+
+    /// The evaluation cycle on the input line (Enter, "=", the value prompt).
+    void ReturnClick();
+    /// Inserts engine text at the caret of the input line (keypad, lists, shortcuts).
+    void SetFunc(const QString& text);
+    /// The "Clear All" button.
+    void ClearAll();
+    /// Switches between real (false) and complex (true) mode with every visible step.
+    void SetComplexMode(bool on);
+    bool IsEvaluating() const { return m_evaluating; }
+    /// Whether the "Complex Numbers" notice is shown the first time complex mode is chosen.
+    void SetShowComp(bool on) { m_showComp = on; }
+    bool ShowComp() const { return m_showComp; }
+    TSetVar& ValuePrompt() { return *m_setVar; }
+    TfmCompMess& CompMessage() { return *m_compMess; }
+    TapeTab& Tape() { return *m_tapeTab; }
+    /// The assistant panel's caption ("" when hidden).
+    QString AssistantCaption() const;
+
+    // EngineHost
+    bool ShowValuePrompt(int slot) override;
+    void EvaluateVariableEdit(int slot) override;
+    void ConstantStored(const NamedConstant& constant, bool created, bool show) override;
+    void PumpMessages() override;
+    bool ConfirmBreak() override;
+    void IntegralProgress(const std::string& text) override;
+    int IntegrationPrecision() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class EvaluationScope;
+
+    // Construction.
+    QWidget* BuildTopFields();
+    QWidget* BuildCalculatorTab();
+    QWidget* BuildKeypad(int group);
+    QWidget* BuildModeSwitches();
+    QGroupBox* MakeRadioGroup(const char* name, const QString& title, const QStringList& items,
+                              int checked, QButtonGroup*& group);
+
+    // Evaluation and display.
+    void ShowResult(const ResultLine& line);
+    void ShowValueText(const QString& text);
+    void ShowExtremumArgument();
+    void RefreshLists();
+    std::string InputText() const;
+
+    // Keypad.
+    void KeyClicked(const KeypadKey& key);
+    void VariableClicked(int slot);
+    std::string FunctionText(int row) const;
+    void ApplyHints();
+
+    // Keyboard.
+    bool HandleKey(QWidget* target, QKeyEvent* key);
+    bool TriggerShortcut(QKeyEvent* key, bool alt);
+    bool InCalculatorScope(QWidget* widget) const;
+
+    // Mode switches.
+    void NotationClicked(int index);
+    void BaseClicked(int index);
+    void AngleClicked(int index);
+    void ComplexFormClicked(int index);
+    void DigitsChanged(int position);
+    void UpdateDigitsSpin();
+    void ShowAnswerOfMode(const ResultLine& realLine);
+    void SetChoiceVisible(QButtonGroup* group, int index, bool visible);
+
+    // Assistant, greeting, timer.
+    void StartTimer(TimerPurpose purpose);
+    void TimerTick();
+    void RefreshAssistant();
+    void ShowAssistantRow(int row);
+    void ShowAssistantText(const QString& text);
+    void AssistantToggled(bool on);
+    void FontSizeChanged(int points);
+    void TabChanged(int index);
+    void DeleteListEntry(QComboBox* list);
+
+    DialogService& m_dialogs;
+    CalculatorSession m_session;
+
+    QLineEdit* m_edit1 = nullptr;
+    QLineEdit* m_edit2 = nullptr;
+    QComboBox* m_history = nullptr;
+    QComboBox* m_results = nullptr;
+    QSpinBox* m_fontSize = nullptr;
+    QLabel* m_assistantPanel = nullptr;
+    QCheckBox* m_assistantBox = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_break = nullptr;
+
+    QButtonGroup* m_notation = nullptr;
+    QButtonGroup* m_base = nullptr;
+    QButtonGroup* m_angle = nullptr;
+    QButtonGroup* m_complexForm = nullptr;
+    QButtonGroup* m_real = nullptr;
+    QGroupBox* m_baseBox = nullptr;
+    QGroupBox* m_complexFormBox = nullptr;
+    QSpinBox* m_digits = nullptr;
+    QLabel* m_digitsLabel = nullptr;
+    QSpinBox* m_precision = nullptr;
+    QCheckBox* m_evalBox = nullptr;
+    QCheckBox* m_hintBox = nullptr;
+    std::map<const KeypadKey*, QAbstractButton*> m_keyButtons;
+
+    TapeTab* m_tapeTab = nullptr;
+    AboutTab* m_aboutTab = nullptr;
+    TSetVar* m_setVar = nullptr;
+    TfmCompMess* m_compMess = nullptr;
+
+    QTimer m_timer;
+    TimerPurpose m_timerPurpose = kRefreshAssistant;
+    int m_assistantRow = -1;
+    int m_insertionStart = 0;
+    bool m_evaluating = false;
+    bool m_greeted = false;
+    bool m_showComp = true;
+    bool m_compShown = false;
+    ComplexNum m_lastComplex;
+};
+
+}  // namespace kalvo

@@ -1,0 +1,111 @@
+#include "ui/real_validate.h"
+
+#include <charconv>
+#include <cmath>
+
+#include <QLineEdit>
+
+namespace kalvo {
+
+namespace {
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+}  // namespace
+
+TRealValidate::TRealValidate(QLineEdit* field, const QString& caption, QObject* owner,
+                             Real minimum, Real maximum)
+    : FieldValidator(field, caption, owner), m_min(minimum), m_max(std::max(minimum, maximum)) {
+    Parse(field->text(), &m_value);
+}
+
+int TRealValidate::OffendingPosition(const QString& text) {
+    const int n = static_cast<int>(text.size());
+    int i = 0;
+    // Mantissa: an optional sign and digits.
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        ++i;
+    }
+    while (i < n && IsDigit(text[i])) {
+        ++i;
+    }
+    // Fraction: "." and digits, no sign.
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+        }
+    }
+    // Exponent: "e" or "E", an optional sign and digits.
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+            ++i;
+        }
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+        }
+    }
+    return i < n ? i + 1 : 0;
+}
+
+bool TRealValidate::Parse(const QString& text, Real* value) {
+    QByteArray bytes = text.toLatin1();
+    const char* first = bytes.constData();
+    const char* last = first + bytes.size();
+    if (first != last && *first == '+') {
+        ++first;  // from_chars takes no plus sign
+    }
+    Real parsed = 0;
+    auto [end, error] = std::from_chars(first, last, parsed);
+    if (error != std::errc() || end != last || first == last || !std::isfinite(parsed)) {
+        return false;
+    }
+    if (value) {
+        *value = parsed;
+    }
+    return true;
+}
+
+void TRealValidate::SetMinimum(Real minimum) {
+    m_min = minimum;
+    m_max = std::max(m_max, minimum);
+}
+
+void TRealValidate::SetMaximum(Real maximum) {
+    m_max = maximum;
+    m_min = std::min(m_min, maximum);
+}
+
+Real TRealValidate::Value() {
+    Parse(Field()->text(), &m_value);
+    return m_value;
+}
+
+bool TRealValidate::IsValid() const {
+    Real value = 0;
+    return Parse(Field()->text(), &value) && value >= m_min && value <= m_max;
+}
+
+void TRealValidate::Check() {
+    const QString text = Field()->text();
+    if (text.size() > LastGoodText().size()) {
+        if (const int bad = OffendingPosition(text); bad > 0) {
+            Refuse(bad);
+            return;
+        }
+        SetLastGood(text);
+    } else {
+        if (text.size() == 1 && !Parse(text, nullptr) && text != u".") {
+            WriteField(QString());
+        }
+        SetLastGood(Field()->text());
+    }
+    Real value = 0;
+    if (Parse(Field()->text(), &value)) {
+        m_value = value;
+    }
+    ShowInRange(m_value >= m_min && m_value <= m_max);
+}
+
+}  // namespace kalvo
