@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "display/format_complex.h"
+#include "complex/complex_function_table.h"
 #include "engine/function_table.h"
 #include "frontend/text_insertion.h"
 #include "ui/comp_message.h"
@@ -223,14 +223,9 @@ void TfmCalc::ApplyHints() {
 // Keypad -----------------------------------------------------------------------------------
 
 std::string TfmCalc::FunctionText(int row) const {
-    // Complex mode has its own rows where the real table has log and gamma.
-    if (m_session.ComplexMode() && row == kFnLog) {
-        return ButtonText("comp(", 2);
-    }
-    if (m_session.ComplexMode() && row == kFnGamma) {
-        return ButtonText("LnGamma(", 1);
-    }
-    const FunctionEntry& entry = RealFunctionTable()[static_cast<std::size_t>(row)];
+    // Complex mode has its own table (comp where the real one has log, LnGamma for gamma).
+    const auto& table = m_session.ComplexMode() ? ComplexFunctionTable() : RealFunctionTable();
+    const FunctionEntry& entry = table[static_cast<std::size_t>(row)];
     return ButtonText(std::string(entry.name), entry.argumentCount);
 }
 
@@ -271,13 +266,10 @@ void TfmCalc::VariableClicked(int slot) {
 
 // Mode switches ----------------------------------------------------------------------------
 
-void TfmCalc::ShowAnswerOfMode(const ResultLine& realLine) {
-    if (m_session.ComplexMode()) {
-        ShowValueText(QString::fromLatin1(
-            FormatComplex(m_session.State().display, m_session.Digits(), m_lastComplex)));
-    } else {
-        ShowResult(realLine);
-    }
+void TfmCalc::ShowAnswerOfMode(const ResultLine& line) {
+    // The session shows the answer of the current mode (the last complex answer in
+    // complex mode).
+    ShowResult(line);
 }
 
 void TfmCalc::NotationClicked(int index) {
@@ -310,11 +302,8 @@ void TfmCalc::BaseClicked(int index) {
 void TfmCalc::AngleClicked(int index) { m_session.SetAngle(index); }
 
 void TfmCalc::ComplexFormClicked(int index) {
-    EngineState& state = m_session.State();
-    state.display.complexForm = index;
-    const std::string text = FormatComplex(state.display, m_session.Digits(), m_lastComplex);
-    ShowValueText(QString::fromLatin1(text));
-    m_tapeTab->PrependLines({m_edit1->text() + QStringLiteral(" = ") + QString::fromLatin1(text)});
+    ShowResult(m_session.SetComplexForm(index, InputText()));
+    RefreshLists();
 }
 
 void TfmCalc::UpdateDigitsSpin() {

@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "complex/complex_function_table.h"
 #include "display/format_real.h"
 #include "engine/function_table.h"
 #include "frontend/assistant.h"
@@ -367,13 +368,14 @@ void TfmCalc::RefreshAssistant() {
     if (!m_assistantBox->isChecked()) {
         return;
     }
-    static const std::array<std::string_view, kFunctionCount> names = [] {
+    static const std::array<std::string_view, kFunctionCount> realNames = [] {
         std::array<std::string_view, kFunctionCount> result{};
         for (int i = 0; i < kFunctionCount; ++i) {
             result[static_cast<std::size_t>(i)] = RealFunctionTable()[static_cast<std::size_t>(i)].name;
         }
         return result;
     }();
+    const auto& names = m_session.ComplexMode() ? ComplexRowNames() : realNames;
     const std::string word = WordAtCaret(InputText(), m_edit1->cursorPosition());
     ShowAssistantRow(AssistantRow(word, names));
 }
@@ -387,8 +389,8 @@ void TfmCalc::ShowAssistantRow(int row) {
     if (row < 0 || row == kFnE || row >= kHelpRowCount) {
         return;  // keeps what it shows
     }
-    const std::string text =
-        AssistantText(RealHelpTable()[static_cast<std::size_t>(row)], m_session.AngleUnit());
+    const auto& help = m_session.ComplexMode() ? ComplexHelpTable() : RealHelpTable();
+    const std::string text = AssistantText(help[static_cast<std::size_t>(row)], m_session.AngleUnit());
     ShowAssistantText(FromEngine(text));
 }
 

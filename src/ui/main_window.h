@@ -117,7 +117,7 @@ private:
     void ComplexFormClicked(int index);
     void DigitsChanged(int position);
     void UpdateDigitsSpin();
-    void ShowAnswerOfMode(const ResultLine& realLine);
+    void ShowAnswerOfMode(const ResultLine& line);
     void SetChoiceVisible(QButtonGroup* group, int index, bool visible);
 
     // Assistant, greeting, timer.
@@ -171,7 +171,6 @@ private:
     bool m_greeted = false;
     bool m_showComp = true;
     bool m_compShown = false;
-    ComplexNum m_lastComplex;
 };
 
 }  // namespace kalvo

@@ -163,3 +163,25 @@ TEST_F(MainWindowTest, HintsFollowTheShowHelpBox) {
 
 }  // namespace
 }  // namespace kalvo
+
+namespace kalvo {
+
+TEST_F(MainWindowTest, ComplexModeEvaluatesAndTheFormSwitchShowsTheAnswerAgain) {
+    window->SetShowComp(false);
+    Choice("rgReal", 1)->click();
+    Choice("rgNotation", 1)->click();  // Fix
+    Evaluate("comp(1,2)*comp(0,1)");
+    EXPECT_EQ(Edit2Text(), "-2.0+1.0i");
+    EXPECT_EQ(TapeLines().value(0), "comp(1,2)*comp(0,1) = -2.0+1.0i; ");
+
+    Evaluate("comp(0,2)");
+    ASSERT_EQ(window->Session().Digits(), 12);
+    Choice("rgComplexForm", 0)->click();  // Polar
+    EXPECT_EQ(Edit2Text(), "2.0*exp(1.570796327i)");
+    EXPECT_EQ(TapeLines().value(0), "comp(0,2) = 2.0*exp(1.570796327i)");
+
+    Evaluate("2*comp(1,1)");
+    EXPECT_EQ(Edit2Text(), "Syntax error: position 1");
+}
+
+}  // namespace kalvo
