@@ -131,18 +131,20 @@ PackedName Pack(std::string_view text, char terminator) {
     return packed;
 }
 
-// Entries bucketed by the first character of their name, in table order.
+// Entries bucketed by the first character and the length of their name, in table order,
+// so that a lookup compares one or two packed names.
 struct LookupIndex {
     struct Entry {
         PackedName name;
         int id;
     };
-    std::array<std::vector<Entry>, 256> buckets;
+    std::array<std::array<std::vector<Entry>, kMaxNameLength + 1>, 256> buckets;
 
     LookupIndex() {
         for (int id = 0; id < kFunctionCount; ++id) {
             std::string_view name = kTable[static_cast<std::size_t>(id)].name;
-            buckets[static_cast<unsigned char>(name[0])].push_back({Pack(name, '\0'), id});
+            buckets[static_cast<unsigned char>(name[0])][name.size()].push_back(
+                {Pack(name, '\0'), id});
         }
     }
 };
@@ -164,12 +166,20 @@ int LookupBuiltin(std::string_view body, char terminator) {
     }
     // Entries with arguments end in "(", so the whole name matches only them; the others
     // hold no "(" and match the name without its terminator. The later entry wins.
-    const PackedName withArguments = Pack(body, terminator == '(' ? '(' : '\x7F');
-    const PackedName plain = Pack(body, '\0');
+    const auto& byLength = Index().buckets[static_cast<unsigned char>(body[0])];
     int found = -1;
-    for (const LookupIndex::Entry& entry : Index().buckets[static_cast<unsigned char>(body[0])]) {
-        if (entry.name == withArguments || entry.name == plain) {
-            found = entry.id;
+    if (terminator == '(') {
+        const PackedName withArguments = Pack(body, '(');
+        for (const LookupIndex::Entry& entry : byLength[body.size() + 1]) {
+            if (entry.name == withArguments) {
+                found = entry.id;
+            }
+        }
+    }
+    const PackedName plain = Pack(body, '\0');
+    for (const LookupIndex::Entry& entry : byLength[body.size()]) {
+        if (entry.name == plain) {
+            found = std::max(found, entry.id);
         }
     }
     return found;

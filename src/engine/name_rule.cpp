@@ -36,9 +36,19 @@ private:
 }  // namespace
 
 int Engine::NameLookup(int nameStart, NamedConstant*& constant) {
-    do {
-        Advance();
-    } while (!IsNameTerminator(m_state.currentChar));
+    // The name runs from its first character up to the next name terminator (or the end).
+    const int size = static_cast<int>(m_state.text.size());
+    int pos = m_state.scanPos + 1;
+    while (pos <= size && !IsNameTerminator(m_state.text[static_cast<std::size_t>(pos - 1)])) {
+        ++pos;
+    }
+    if (pos <= size) {
+        m_state.scanPos = pos;
+        m_state.currentChar = m_state.text[static_cast<std::size_t>(pos - 1)];
+    } else {
+        m_state.scanPos = size;
+        m_state.currentChar = kEndMarker;
+    }
 
     const std::string& text = m_state.text;
     const char terminator = m_state.currentChar;
