@@ -48,6 +48,15 @@ int ApplyToUserVarLines(std::vector<std::string>& lines, const std::string& name
     return -1;
 }
 
+int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display,
+                       int digits, const NamedConstant& record, bool created, bool show) {
+    StoreConstantResult stored;
+    stored.identifier = record.identifier;
+    stored.created = created;
+    stored.line = UserVarLine(display, digits, record.name, record.value);
+    return ApplyToUserVarLines(lines, record.name, stored, show);
+}
+
 bool DeleteUserVarLine(ConstantList& constants, std::vector<std::string>& lines,
                        std::size_t index) {
     if (index >= lines.size()) {

@@ -46,6 +46,16 @@ StoreConstantResult StoreConstant(ConstantList& constants, const DisplaySettings
 int ApplyToUserVarLines(std::vector<std::string>& lines, const std::string& name,
                         const StoreConstantResult& stored, bool show);
 
+/// The host's `ConstantStored` callback: the engine has stored `record` itself; brings
+/// the list lines up to date as `ApplyToUserVarLines` does.
+///
+///   void ConstantStored(const NamedConstant& c, bool created, bool show) override {
+///       int row = UpdateUserVarLines(m_lines, display, digits, c, created, show);
+///       ...refresh the list box row...
+///   }
+int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display,
+                       int digits, const NamedConstant& record, bool created, bool show);
+
 /// "&Delete": removes the record named on line `index` and the line itself.
 bool DeleteUserVarLine(ConstantList& constants, std::vector<std::string>& lines,
                        std::size_t index);

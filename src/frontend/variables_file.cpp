@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "display/format_real.h"
 #include "frontend/decimal_text.h"
 #include "frontend/text_file.h"
 
@@ -31,6 +32,14 @@ std::string FormatVariableValue(Real value) {
     }
     std::snprintf(buffer, sizeof buffer, "%sE%c%04d", mantissa.c_str(), sign, exponent);
     return buffer;
+}
+
+std::string VariableFieldText(const DisplaySettings& display, int digits, Real value,
+                              const std::string& text) {
+    if (text.empty() && value == kUndefinedValue) {
+        return "Undefind";
+    }
+    return FormatReal(display, digits, value);
 }
 
 std::vector<std::string> VariablesFileLines(const VariablesData& data) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "display/display_settings.h"
 #include "engine/engine_state.h"
 #include "frontend/file_result.h"
 
@@ -23,6 +24,11 @@ struct VariablesData {
 /// 14 digits, "E", the exponent's sign and 4 digits: " 1.23454321000000E-0001".
 /// A value that is not finite has no such form and is written as `kUndefinedValue`.
 std::string FormatVariableValue(Real value);
+
+/// What a variable's value field shows: `FormatReal`(digits, value), or "Undefind" when
+/// the variable has neither an expression nor a value.
+std::string VariableFieldText(const DisplaySettings& display, int digits, Real value,
+                              const std::string& text);
 
 /// The 20 lines: ten value lines, then the ten expression texts.
 std::vector<std::string> VariablesFileLines(const VariablesData& data);

@@ -1,6 +1,7 @@
 // User variables: list lines, StoreConstant, Delete, and the ".USR" file.
 #include <gtest/gtest.h>
 
+#include "engine/engine.h"
 #include "engine/text_encoding.h"
 #include "frontend/temp_folder.h"
 #include "frontend/user_vars_file.h"
@@ -70,6 +71,25 @@ TEST(UserVarsTest, ReplacingAVariableKeepsItsLinePositionAndIdentifier) {
     EXPECT_EQ(constants.Count(), 3u);
     EXPECT_EQ(constants.Find("a")->value, 7);
     EXPECT_EQ(constants.Find("ab")->value, 1);
+}
+
+// A host that keeps the list as the User Vars tab does.
+class ListHost : public kalvo::SilentHost {
+public:
+    void ConstantStored(const kalvo::NamedConstant& constant, bool created, bool show) override {
+        kalvo::UpdateUserVarLines(lines, DisplaySettings{}, 12, constant, created, show);
+    }
+    Lines lines;
+};
+
+TEST(UserVarsTest, ConstantsDefinedByAnExpressionAreListedAndReplacedInPlace) {
+    ListHost host;
+    kalvo::Engine engine(host);
+    engine.Evaluate("(ab=5)+(cd=6)");
+    EXPECT_EQ(host.lines, (Lines{"cd = 6.0E+0", "ab = 5.0E+0"}));
+    engine.Evaluate("(ab=ab*2)");
+    EXPECT_EQ(host.lines, (Lines{"cd = 6.0E+0", "ab = 1.0E+1"}));
+    EXPECT_EQ(engine.State().constants.Count(), 2u);
 }
 
 TEST(UserVarsTest, HiddenStoreAddsNoLine) {

@@ -58,12 +58,30 @@ TEST(VariablesFileTest, RoundTripWithAnEmptyYExpressionKeepsYUndefined) {
     VariablesData back;
     back.values.fill(99);
     ASSERT_TRUE(kalvo::ReadVariablesFile(path, back));
-    EXPECT_EQ(back.values[1], kalvo::kUndefinedValue);  // shown as "Undefind"
+    EXPECT_EQ(back.values[1], kalvo::kUndefinedValue);
     EXPECT_EQ(back.texts[1], "");
+    EXPECT_EQ(kalvo::VariableFieldText({}, 12, back.values[1], back.texts[1]), "Undefind");
     for (std::size_t k = 0; k < 10; ++k) {
         SCOPED_TRACE(k);
         EXPECT_NEAR(static_cast<double>(back.values[k] / data.values[k]), 1.0, 1e-14);
         EXPECT_EQ(back.texts[k], data.texts[k]);
+    }
+}
+
+TEST(VariablesFileTest, ValueFieldShowsUndefindOnlyWithoutTextAndValue) {
+    const struct {
+        const char* name;
+        Real value;
+        const char* text;
+        const char* shown;
+    } rows[] = {
+        {"neither", kalvo::kUndefinedValue, "", "Undefind"},
+        {"text only", kalvo::kUndefinedValue, "1/0", "1.23454321E-1"},
+        {"value only", 2, "", "2.0E+0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(kalvo::VariableFieldText({}, 16, row.value, row.text), row.shown);
     }
 }
 
