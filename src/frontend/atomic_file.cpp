@@ -1,6 +1,8 @@
 #include "frontend/atomic_file.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,13 +36,30 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// A link is followed, so that a settings file kept elsewhere (with the user's other
+// dotfiles, say) is updated there instead of being replaced by a plain file.
+std::string LinkTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return path;
+    }
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
 }  // namespace
 
-FileResult WriteFileAtomic(const std::string& path, std::string_view content) {
-    FileResult failure = FileResult::Failure(kCantCreateFile + path);
-    if (path.empty() || path.back() == '/') {
+FileResult WriteFileAtomic(const std::string& shownPath, std::string_view content) {
+    FileResult failure = FileResult::Failure(kCantCreateFile + shownPath);
+    if (shownPath.empty() || shownPath.back() == '/') {
         return failure;
     }
+    std::string path = LinkTarget(shownPath);
     // The temporary file lies beside the target so that the rename stays on one file
     // system and is atomic.
     std::string pattern = path + ".tmpXXXXXX";

@@ -35,6 +35,19 @@ TEST(AtomicFileTest, KeepsThePermissionBitsOfTheOldFile) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+TEST(AtomicFileTest, ALinkStaysALinkAndItsTargetIsReplaced) {
+    TempFolder folder;
+    std::string target = folder.File("dotfiles.INI");
+    std::string link = folder.File("Kalvo.INI");
+    WriteBytes(target, "old");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomic(link, "new"));
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadBytes(target), "new");
+}
+
 // A file size limit makes the write fail part-way, as a full disk does, even for root.
 TEST(AtomicFileTest, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
     TempFolder folder;
