@@ -1,5 +1,7 @@
 #include "frontend/settings.h"
 
+#include <algorithm>
+
 #include "engine/text_encoding.h"
 #include "frontend/text_file.h"
 
@@ -57,6 +59,13 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home) {
 
     s.left = ini.ReadInteger(kCalcSection, "Left", s.left);
     s.top = ini.ReadInteger(kCalcSection, "Top", s.top);
+
+    // Indexes and spin positions from a hand-edited file are kept in their ranges: the
+    // plot kind selects a step count, the notation a switch position.
+    s.notation = std::clamp(s.notation, 0, 3);
+    s.complexForm = std::clamp(s.complexForm, 0, 1);
+    s.precision = std::clamp(s.precision, 1, 20);
+    s.plotType = std::clamp(s.plotType, 0, kPlotKindCount - 1);
     return s;
 }
 

@@ -54,7 +54,9 @@ struct Settings {
 Settings DefaultSettings(const HomeFolder& home);
 
 /// Every key with its default when missing or unreadable. "Angle" reads as a boolean:
-/// any value other than 0 means degrees.
+/// any value other than 0 means degrees. Notation, complex form, precision and plot kind
+/// are clamped to their ranges (0..3, 0..1, 1..20, 0..4); Digits is left to the session,
+/// whose range depends on the notation.
 Settings LoadSettings(const IniFile& ini, const HomeFolder& home);
 
 /// Writes the keys saved at close, in their order: "Calc Settings" (Notation, Angle,

@@ -118,6 +118,27 @@ TEST(SettingsTest, ReadingFollowsTheFileAndItsOddValues) {
     EXPECT_EQ(s.functionsFile, "/h/Kalvo.FNC");
 }
 
+TEST(SettingsTest, IndexesFromAHandEditedFileStayInRange) {
+    const struct {
+        const char* name;
+        const char* text;
+        int notation, complexForm, precision, plotType;
+    } rows[] = {
+        {"too large", "[Calc Settings]\nNotation=9\nComplex Form=2\nPrecison=99\n"
+                      "[Graphics]\nPlot Type=5\n", 3, 1, 20, 4},
+        {"negative", "[Calc Settings]\nNotation=-1\nComplex Form=-1\nPrecison=0\n"
+                     "[Graphics]\nPlot Type=-7\n", 0, 0, 1, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Settings s = kalvo::LoadSettings(IniFile::Parse(row.text), Home("/h"));
+        EXPECT_EQ(s.notation, row.notation);
+        EXPECT_EQ(s.complexForm, row.complexForm);
+        EXPECT_EQ(s.precision, row.precision);
+        EXPECT_EQ(s.plotType, row.plotType);
+    }
+}
+
 TEST(SettingsTest, SavingAtCloseKeepsComplexFormFilesAndForeignKeys) {
     TempFolder folder;
     std::string path = folder.File("Kalvo.INI");
