@@ -1,11 +1,11 @@
 #include "frontend/atomic_file.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 
 #include <vector>
 

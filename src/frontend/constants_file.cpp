@@ -1,7 +1,7 @@
 #include "frontend/constants_file.h"
 
-#include <algorithm>
 #include <sys/stat.h>
+#include <algorithm>
 
 #include "frontend/atomic_file.h"
 #include "frontend/text_file.h"
@@ -10,7 +10,9 @@ namespace kalvo {
 
 namespace {
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool Exists(const std::string& path) {
     struct stat info {};

@@ -1,9 +1,9 @@
 #include "frontend/home_folder.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 
 namespace kalvo {
 

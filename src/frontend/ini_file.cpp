@@ -56,11 +56,13 @@ IniFile IniFile::Parse(std::string_view text) {
         Line line;
         std::string_view trimmed = Trim(raw);
         std::size_t equals = raw.find('=');
-        if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.find(']') != std::string::npos) {
+        if (trimmed.size() >= 2 && trimmed.front() == '[' &&
+            trimmed.find(']') != std::string::npos) {
             line.kind = Line::Kind::kSection;
             section = std::string(Trim(trimmed.substr(1, trimmed.find(']') - 1)));
         } else if (!trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '#' &&
-                   equals != std::string::npos && !Trim(std::string_view(raw).substr(0, equals)).empty()) {
+                   equals != std::string::npos &&
+                   !Trim(std::string_view(raw).substr(0, equals)).empty()) {
             line.kind = Line::Kind::kKey;
             line.key = std::string(Trim(std::string_view(raw).substr(0, equals)));
             line.value = std::string(Trim(std::string_view(raw).substr(equals + 1)));
@@ -108,7 +110,8 @@ FileResult IniFile::Save(const std::string& path) const {
 std::optional<std::size_t> IniFile::FindKey(std::string_view section, std::string_view key) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (line.kind == Line::Kind::kKey && SameName(line.section, section) && SameName(line.key, key)) {
+        if (line.kind == Line::Kind::kKey && SameName(line.section, section) &&
+            SameName(line.key, key)) {
             return i;
         }
     }

@@ -23,7 +23,7 @@ namespace kalvo {
 ///   ini.WriteInteger("Calc Settings", "Digits", 14);
 ///   if (FileResult r = ini.Save(home.SettingsFile()); !r) { show(r.message); }
 class IniFile {
-public:
+  public:
     IniFile() = default;
     /// A document from text with LF, CR LF or CR line ends (a UTF-8 byte-order mark is
     /// dropped).
@@ -58,7 +58,7 @@ public:
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;
 
-private:
+  private:
     struct Line {
         enum class Kind { kOther, kSection, kKey };
         Kind kind = Kind::kOther;
@@ -67,8 +67,7 @@ private:
         std::string key;      ///< kKey: the key without surrounding blanks
         std::string value;    ///< kKey: the value as read
     };
-    static Line MakeKeyLine(std::string_view section, std::string_view key,
-                            std::string_view value);
+    static Line MakeKeyLine(std::string_view section, std::string_view key, std::string_view value);
     std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
 
     std::vector<Line> m_lines;

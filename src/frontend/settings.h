@@ -22,29 +22,29 @@ inline constexpr int kPlotKindCount = 5;
 /// system names as they are.
 struct Settings {
     // "Calc Settings"
-    int notation = 0;          ///< "Notation": 0 Scn, 1 Fix, 2 Eng, 3 Sxg
-    int digits = 12;           ///< "Digits"
-    int complexForm = 1;       ///< "Complex Form": 0 Polar, 1 Rect; read, never written
-    int precision = 9;         ///< "Precison": the precision spin, 1..20
-    bool assistant = true;     ///< "Assistant"
-    bool hint = true;          ///< "Hint": keypad hints ("Show help")
-    int angle = 1;             ///< "Angle": 0 radians, 1 degrees
-    bool showComp = true;      ///< "ShowComp"
+    int notation = 0;       ///< "Notation": 0 Scn, 1 Fix, 2 Eng, 3 Sxg
+    int digits = 12;        ///< "Digits"
+    int complexForm = 1;    ///< "Complex Form": 0 Polar, 1 Rect; read, never written
+    int precision = 9;      ///< "Precison": the precision spin, 1..20
+    bool assistant = true;  ///< "Assistant"
+    bool hint = true;       ///< "Hint": keypad hints ("Show help")
+    int angle = 1;          ///< "Angle": 0 radians, 1 degrees
+    bool showComp = true;   ///< "ShowComp"
     // "Files": written only by the "Save As" buttons, see SaveFilesPath.
     std::string variablesFile;  ///< "Variables": the current user-variables file
     std::string functionsFile;  ///< "Functions": the current user-functions file
     // "Graphics"
-    int plotType = 0;                  ///< "Plot Type", 0..4
-    std::string xMin = "-10";          ///< "Xx min": X range start field
-    std::string xMax = "10";           ///< "Yx min": X range end field
-    std::string yMin = "-10";          ///< "Xy min": Y range start field
-    std::string yMax = "10";           ///< "Yy min": Y range end field
+    int plotType = 0;                                             ///< "Plot Type", 0..4
+    std::string xMin = "-10";                                     ///< "Xx min": X range start field
+    std::string xMax = "10";                                      ///< "Yx min": X range end field
+    std::string yMin = "-10";                                     ///< "Xy min": Y range start field
+    std::string yMax = "10";                                      ///< "Yy min": Y range end field
     std::array<int, kPlotKindCount> stepX{200, 40, 40, 40, 360};  ///< "StepX0".."StepX4"
     std::array<int, kPlotKindCount> stepY{0, 40, 40, 40, 0};      ///< "StepY0".."StepY4"
-    std::string legend;                ///< "Legend"
-    std::string title = "f()";         ///< "Title"
-    std::string xAxis = "X";           ///< "X axis"
-    std::string yAxis = "Y";           ///< "Y axis"
+    std::string legend;                                           ///< "Legend"
+    std::string title = "f()";                                    ///< "Title"
+    std::string xAxis = "X";                                      ///< "X axis"
+    std::string yAxis = "Y";                                      ///< "Y axis"
     // "Calc": the main window's position.
     int left = 0;
     int top = 0;

@@ -1,9 +1,9 @@
 #include "frontend/text_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "engine/text_encoding.h"
 #include "frontend/atomic_file.h"

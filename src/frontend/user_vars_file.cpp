@@ -48,8 +48,8 @@ int ApplyToUserVarLines(std::vector<std::string>& lines, const std::string& name
     return -1;
 }
 
-int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display,
-                       int digits, const NamedConstant& record, bool created, bool show) {
+int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display, int digits,
+                       const NamedConstant& record, bool created, bool show) {
     StoreConstantResult stored;
     stored.identifier = record.identifier;
     stored.created = created;

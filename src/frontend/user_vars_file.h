@@ -29,7 +29,7 @@ UserVarLineParts SplitUserVarLine(std::string_view line);
 struct StoreConstantResult {
     int identifier = 0;  ///< the record's identifier
     bool created = false;
-    std::string line;    ///< the list line to insert at the front or to put in place
+    std::string line;  ///< the list line to insert at the front or to put in place
 };
 
 /// Stores a user variable: overwrites the record with exactly this name, or creates one
@@ -53,12 +53,11 @@ int ApplyToUserVarLines(std::vector<std::string>& lines, const std::string& name
 ///       int row = UpdateUserVarLines(m_lines, display, digits, c, created, show);
 ///       ...refresh the list box row...
 ///   }
-int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display,
-                       int digits, const NamedConstant& record, bool created, bool show);
+int UpdateUserVarLines(std::vector<std::string>& lines, const DisplaySettings& display, int digits,
+                       const NamedConstant& record, bool created, bool show);
 
 /// "&Delete": removes the record named on line `index` and the line itself.
-bool DeleteUserVarLine(ConstantList& constants, std::vector<std::string>& lines,
-                       std::size_t index);
+bool DeleteUserVarLine(ConstantList& constants, std::vector<std::string>& lines, std::size_t index);
 
 /// "&Save" and "Save As": the lines with CR LF ("Can't create file " + path).
 FileResult WriteUserVarsFile(const std::string& path, const std::vector<std::string>& lines);
@@ -66,9 +65,9 @@ FileResult WriteUserVarsFile(const std::string& path, const std::vector<std::str
 /// "&Load" and the start-up: reads the file's lines into `lines` (empty lines are
 /// dropped), empties `constants` and stores each line's value under its name. If the
 /// file cannot be read: "Can't read file " + path, with `lines` empty and `constants`
-/// untouched. A line without a name before " = ", or whose value is not a decimal real stops the load
-/// there with a message naming the file and the line; the records before it stay, and
-/// `lines` still holds every line of the file so that saving does not lose any.
+/// untouched. A line without a name before " = ", or whose value is not a decimal real stops the
+/// load there with a message naming the file and the line; the records before it stay, and `lines`
+/// still holds every line of the file so that saving does not lose any.
 FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
                             std::vector<std::string>& lines);
 

@@ -1,9 +1,9 @@
 // Whole-file replacement: the old file survives every failed write.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 
 #include "frontend/atomic_file.h"
 #include "frontend/temp_folder.h"
@@ -54,7 +54,7 @@ TEST(AtomicFileTest, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
     std::string path = folder.File("Kalvo.HST");
     WriteBytes(path, "1\r\nold entry\r\n0\r\n");
 
-    rlimit saved {};
+    rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;

@@ -17,10 +17,12 @@ const std::string kShippedFile = std::string(KALVO_SOURCE_DIR) + "/resources/Kal
 TEST(ConstantsFileTest, LoadSortsIgnoringCaseAndDropsBlankLines) {
     TempFolder folder;
     std::string stem = folder.File("Kalvo");
-    WriteBytes(stem + ".CON", "pi = 3.14\r\nG = 6.67E-11\n\n  \r\nc = 3E8\rPlanck h = 6.6E-34\nalpha\n");
+    WriteBytes(stem + ".CON",
+               "pi = 3.14\r\nG = 6.67E-11\n\n  \r\nc = 3E8\rPlanck h = 6.6E-34\nalpha\n");
     Lines lines;
     ASSERT_TRUE(kalvo::LoadConstantsFile(stem, lines));
-    EXPECT_EQ(lines, (Lines{"alpha", "c = 3E8", "G = 6.67E-11", "pi = 3.14", "Planck h = 6.6E-34"}));
+    EXPECT_EQ(lines,
+              (Lines{"alpha", "c = 3E8", "G = 6.67E-11", "pi = 3.14", "Planck h = 6.6E-34"}));
 }
 
 TEST(ConstantsFileTest, AMissingFileGivesTheWarningAndAnEmptyList) {
@@ -46,7 +48,8 @@ TEST(ConstantsFileTest, SearchFindsTheFirstLineStartingWithTheTextInAnyCase) {
         {"plX", true, 4, ""},
         {"C", true, 1, ""},
         {"alpha = 7.3E-3", true, 0, ""},
-        {"alpha = 7.3E-3 more", false, 0, "Constant name begining from <\"ALPHA = 7.3E-3 MORE\"> not found"},
+        {"alpha = 7.3E-3 more", false, 0,
+         "Constant name begining from <\"ALPHA = 7.3E-3 MORE\"> not found"},
         {"zeta", false, 0, "Constant name begining from <\"ZETA\"> not found"},
         {"", false, 0, "Constant name begining from <\"\"> not found"},
     };
@@ -66,10 +69,8 @@ TEST(ConstantsFileTest, PasteTextDropsBlanksAndEverythingUpToTheFirstEquals) {
         const char* line;
         const char* text;
     } rows[] = {
-        {"c = 3E8", "3E8"},
-        {"  speed of light  ", "speedoflight"},
-        {"a = b = 2", "b=2"},
-        {"x =", ""},
+        {"c = 3E8", "3E8"},   {"  speed of light  ", "speedoflight"},
+        {"a = b = 2", "b=2"}, {"x =", ""},
         {"= 1 000", "1000"},
     };
     for (const auto& row : rows) {
@@ -111,8 +112,12 @@ TEST(ConstantsFileTest, TheShippedFileNamesItsSourceAndEveryValueEvaluates) {
         const char* search;
         kalvo::Real value;
     } known[] = {
-        {"c,", 299792458.0L}, {"h,", 6.62607015E-34L}, {"k,", 1.380649E-23L},
-        {"NA,", 6.02214076E23L}, {"G,", 6.67430E-11L}, {"me,", 9.1093837015E-31L},
+        {"c,", 299792458.0L},
+        {"h,", 6.62607015E-34L},
+        {"k,", 1.380649E-23L},
+        {"NA,", 6.02214076E23L},
+        {"G,", 6.67430E-11L},
+        {"me,", 9.1093837015E-31L},
         {"pi,", 3.14159265358979323846L},
     };
     for (const auto& row : known) {

@@ -1,8 +1,8 @@
 // Where Kalvo keeps its files, and that the folder is made when missing.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
+#include <filesystem>
 
 #include "frontend/home_folder.h"
 #include "frontend/temp_folder.h"
@@ -19,23 +19,33 @@ using kalvo::testing::WriteBytes;
 TEST(HomeFolderTest, ChoosesTheFirstSourceThatApplies) {
     TempFolder portable;  // holds the program and a writable Kalvo.INI
     WriteBytes(portable.File("Kalvo.INI"), "");
-    TempFolder plain;     // holds the program only
+    TempFolder plain;  // holds the program only
     const struct {
         const char* name;
         HomeFolderInputs inputs;
         Source source;
         std::string folder;
     } rows[] = {
-        {"option wins", {"/opt/h/", "/env", portable.File("kalvo"), "/xdg", "/home/ann"},
-         Source::kOption, "/opt/h"},
-        {"environment next", {"", "/env//", portable.File("kalvo"), "/xdg", "/home/ann"},
-         Source::kEnvironment, "/env"},
-        {"portable install", {"", "", portable.File("kalvo"), "/xdg", "/home/ann"},
-         Source::kPortable, portable.Path()},
-        {"XDG config home", {"", "", plain.File("kalvo"), "/xdg/", "/home/ann"},
-         Source::kConfig, "/xdg/kalvo"},
-        {"relative XDG is ignored", {"", "", plain.File("kalvo"), "xdg", "/home/ann"},
-         Source::kConfig, "/home/ann/.config/kalvo"},
+        {"option wins",
+         {"/opt/h/", "/env", portable.File("kalvo"), "/xdg", "/home/ann"},
+         Source::kOption,
+         "/opt/h"},
+        {"environment next",
+         {"", "/env//", portable.File("kalvo"), "/xdg", "/home/ann"},
+         Source::kEnvironment,
+         "/env"},
+        {"portable install",
+         {"", "", portable.File("kalvo"), "/xdg", "/home/ann"},
+         Source::kPortable,
+         portable.Path()},
+        {"XDG config home",
+         {"", "", plain.File("kalvo"), "/xdg/", "/home/ann"},
+         Source::kConfig,
+         "/xdg/kalvo"},
+        {"relative XDG is ignored",
+         {"", "", plain.File("kalvo"), "xdg", "/home/ann"},
+         Source::kConfig,
+         "/home/ann/.config/kalvo"},
         {"HOME last", {"", "", "", "", "/home/ann"}, Source::kConfig, "/home/ann/.config/kalvo"},
         {"nothing", {"", "", "", "", ""}, Source::kNone, ""},
     };

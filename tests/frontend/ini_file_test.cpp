@@ -13,7 +13,8 @@ using kalvo::testing::WriteBytes;
 
 TEST(IniFileTest, ReadsKeysWithBlanksInAnyLineEndAndCase) {
     IniFile ini = IniFile::Parse(
-        "[Calc Settings]\nPrecison = 14\r\n  Digits=9  \r[graphics]\nTitle=\"  f(x) \"\nX axis=time\n");
+        "[Calc Settings]\nPrecison = 14\r\n  Digits=9  \r[graphics]\nTitle=\"  f(x) \"\nX "
+        "axis=time\n");
     EXPECT_EQ(ini.ReadInteger("Calc Settings", "Precison", 9), 14);
     EXPECT_EQ(ini.ReadInteger("calc settings", "DIGITS", 12), 9);
     EXPECT_EQ(ini.ReadString("Graphics", "Title", ""), "  f(x) ");
@@ -26,12 +27,12 @@ TEST(IniFileTest, IntegersAndBooleans) {
         "[S]\nzero=0\none=1\ntwo=2\nminus=-1\nplus=+7\nword=yes\nempty=\nbig=99999999999\n");
     const struct {
         const char* key;
-        int integer;  // read with fallback 42
+        int integer;   // read with fallback 42
         bool boolean;  // read with fallback false
     } rows[] = {
-        {"zero", 0, false},    {"one", 1, true},   {"two", 2, true},
-        {"minus", -1, true},   {"plus", 7, true},  {"word", 42, false},
-        {"empty", 42, false},  {"big", 42, false}, {"missing", 42, false},
+        {"zero", 0, false},   {"one", 1, true},   {"two", 2, true},
+        {"minus", -1, true},  {"plus", 7, true},  {"word", 42, false},
+        {"empty", 42, false}, {"big", 42, false}, {"missing", 42, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.key);

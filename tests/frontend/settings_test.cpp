@@ -12,7 +12,9 @@ using kalvo::testing::ReadBytes;
 using kalvo::testing::TempFolder;
 using kalvo::testing::WriteBytes;
 
-kalvo::HomeFolder Home(const std::string& folder) { return {folder, folder + "/Kalvo"}; }
+kalvo::HomeFolder Home(const std::string& folder) {
+    return {folder, folder + "/Kalvo"};
+}
 
 TEST(SettingsTest, AnEmptyFileGivesEveryDefault) {
     Settings s = kalvo::LoadSettings(IniFile(), Home("/h"));
@@ -112,7 +114,7 @@ TEST(SettingsTest, ReadingFollowsTheFileAndItsOddValues) {
     EXPECT_EQ(s.complexForm, 0);
     EXPECT_EQ(s.angle, 1);  // any value other than 0 means degrees
     EXPECT_FALSE(s.hint);
-    EXPECT_EQ(s.digits, 12);  // unreadable: the default
+    EXPECT_EQ(s.digits, 12);        // unreadable: the default
     EXPECT_EQ(s.title, "caf\xE9");  // UTF-8 from another editor becomes engine text
     EXPECT_EQ(s.variablesFile, "/data/caf\xC3\xA9.USR");  // paths stay as the file system has them
     EXPECT_EQ(s.functionsFile, "/h/Kalvo.FNC");
@@ -124,10 +126,14 @@ TEST(SettingsTest, IndexesFromAHandEditedFileStayInRange) {
         const char* text;
         int notation, complexForm, precision, plotType;
     } rows[] = {
-        {"too large", "[Calc Settings]\nNotation=9\nComplex Form=2\nPrecison=99\n"
-                      "[Graphics]\nPlot Type=5\n", 3, 1, 20, 4},
-        {"negative", "[Calc Settings]\nNotation=-1\nComplex Form=-1\nPrecison=0\n"
-                     "[Graphics]\nPlot Type=-7\n", 0, 0, 1, 0},
+        {"too large",
+         "[Calc Settings]\nNotation=9\nComplex Form=2\nPrecison=99\n"
+         "[Graphics]\nPlot Type=5\n",
+         3, 1, 20, 4},
+        {"negative",
+         "[Calc Settings]\nNotation=-1\nComplex Form=-1\nPrecison=0\n"
+         "[Graphics]\nPlot Type=-7\n",
+         0, 0, 1, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -13,9 +13,10 @@ namespace kalvo::testing {
 
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kalvo-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kalvo-test-XXXXXX").string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         if (::mkdtemp(name.data()) != nullptr) {
@@ -43,7 +44,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::string m_path;
 };
 
@@ -57,6 +58,8 @@ inline std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
+inline bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 }  // namespace kalvo::testing

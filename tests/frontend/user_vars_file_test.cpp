@@ -75,7 +75,7 @@ TEST(UserVarsTest, ReplacingAVariableKeepsItsLinePositionAndIdentifier) {
 
 // A host that keeps the list as the User Vars tab does.
 class ListHost : public kalvo::SilentHost {
-public:
+  public:
     void ConstantStored(const kalvo::NamedConstant& constant, bool created, bool show) override {
         kalvo::UpdateUserVarLines(lines, DisplaySettings{}, 12, constant, created, show);
     }

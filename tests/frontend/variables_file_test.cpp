@@ -87,7 +87,8 @@ TEST(VariablesFileTest, ValueFieldShowsUndefindOnlyWithoutTextAndValue) {
 
 TEST(VariablesFileTest, ValueLinesAcceptAnyDecimalReal) {
     std::vector<std::string> lines = {"1", " -2.5 ", "3.", ".25", "+4E2", "5e-1", "6.0E+0006",
-                                      "7", "8", "9", "X+1", "", "", "", "", "", "", "", "", "N"};
+                                      "7", "8",      "9",  "X+1", "",     "",     "",
+                                      "",  "",       "",   "",    "",     "N"};
     VariablesData data;
     std::string message;
     ASSERT_TRUE(kalvo::ParseVariablesLines(lines, "f.VAR", data, message)) << message;
@@ -106,7 +107,8 @@ TEST(VariablesFileTest, BadOrMissingValueLinesNameTheFileAndLineAndChangeNothing
         const char* message;
     } rows[] = {
         {"hex value", {"1", "$FF"}, "f.VAR, line 2: '$FF' is not a valid floating point value"},
-        {"sexagesimal value", {"1", "2", "1:30:00"},
+        {"sexagesimal value",
+         {"1", "2", "1:30:00"},
          "f.VAR, line 3: '1:30:00' is not a valid floating point value"},
         {"empty value", {""}, "f.VAR, line 1: '' is not a valid floating point value"},
         {"inf", {"inf"}, "f.VAR, line 1: 'inf' is not a valid floating point value"},
