@@ -6,6 +6,12 @@
 
 namespace kalvo {
 
+namespace {
+
+constexpr std::size_t kSeparatorLength = std::string_view(kUserVarSeparator).size();
+
+}  // namespace
+
 std::string UserVarLine(const DisplaySettings& display, int digits, const std::string& name,
                         Real value) {
     return name + kUserVarSeparator + FormatReal(display, digits, value);
@@ -75,7 +81,6 @@ FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
                             std::vector<std::string>& lines) {
     std::vector<std::string> read;
     if (ReadTextLines(path, read) != ReadStatus::kOk) {
-        lines.clear();
         return FileResult::Failure(kCantReadFile + path);
     }
     lines.clear();
@@ -97,8 +102,9 @@ FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
         if (at == std::string::npos || at == 0) {
             result = FileResult::Failure(path + ", line " + std::to_string(lineNumber) +
                                          ": not a line of the form name = value");
-        } else if (!ReadDecimalReal(std::string_view(text).substr(at + 3), value)) {
-            result = FileResult::Failure(BadNumberMessage(path, lineNumber, text.substr(at + 3)));
+        } else if (!ReadDecimalReal(std::string_view(text).substr(at + kSeparatorLength), value)) {
+            result = FileResult::Failure(
+                BadNumberMessage(path, lineNumber, text.substr(at + kSeparatorLength)));
         } else {
             constants.Store(text.substr(0, at), value);
         }

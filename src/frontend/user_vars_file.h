@@ -63,11 +63,12 @@ bool DeleteUserVarLine(ConstantList& constants, std::vector<std::string>& lines,
 FileResult WriteUserVarsFile(const std::string& path, const std::vector<std::string>& lines);
 
 /// "&Load" and the start-up: reads the file's lines into `lines` (empty lines are
-/// dropped), empties `constants` and stores each line's value under its name. If the
-/// file cannot be read: "Can't read file " + path, with `lines` empty and `constants`
-/// untouched. A line without a name before " = ", or whose value is not a decimal real stops the
-/// load there with a message naming the file and the line; the records before it stay, and `lines`
-/// still holds every line of the file so that saving does not lose any.
+/// dropped), empties `constants` and stores each line's value under its name.
+/// - A file that cannot be read gives "Can't read file " + path, and neither `lines` nor
+///   `constants` change, so that saving the list afterwards cannot empty that file.
+/// - A line without a name before " = ", or whose value is not a decimal real, stops the
+///   load there with a message naming the file and the line; the records before it stay,
+///   and `lines` still holds every line of the file so that saving does not lose any.
 FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
                             std::vector<std::string>& lines);
 

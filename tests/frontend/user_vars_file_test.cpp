@@ -179,7 +179,7 @@ TEST(UserVarsTest, MissingOrBinaryFilesKeepTheVariables) {
     Lines lines{"kept = 1"};
     kalvo::FileResult missing = kalvo::LoadUserVarsFile(folder.File("none.USR"), constants, lines);
     EXPECT_EQ(missing.message, "Can't read file " + folder.File("none.USR"));
-    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(lines, Lines{"kept = 1"});
     EXPECT_NE(constants.Find("kept"), nullptr);
 
     std::string garbage;
