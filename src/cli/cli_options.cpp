@@ -58,7 +58,12 @@ std::string CliUsage() {
            "  --complex                   complex mode: numbers are written comp(a,b), and\n"
            "                              angles are in radians whatever --angle says\n"
            "  --form rect|polar           complex result form (default rect)\n"
-           "  --functions FILE            load user functions from FILE (may repeat)\n"
+           "  --functions FILE.FNC        load user functions from FILE (may repeat)\n"
+           "  --user-vars FILE.USR        load user variables (named constants) from FILE\n"
+           "  --variables FILE.VAR        load the variables X..N from FILE and calculate them\n"
+           "  --home DIR                  the folder holding Kalvo's files; without --functions\n"
+           "                              or --user-vars its Kalvo.FNC and Kalvo.USR (or the\n"
+           "                              files its Kalvo.INI names) are read when present\n"
            "  --tape                      print the tape line of each evaluation\n"
            "  --help                      show this help and exit\n"
            "  --version                   show the version and exit\n"
@@ -148,11 +153,20 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
             options.complex = true;
         } else if (name == "--form") {
             ok = choiceOption({"polar", "rect"}, options.form);
-        } else if (name == "--functions") {
+        } else if (name == "--functions" || name == "--variables" || name == "--user-vars" ||
+                   name == "--home") {
             auto text = needValue();
             ok = text.has_value();
             if (ok) {
-                options.functionFiles.push_back(*text);
+                if (name == "--functions") {
+                    options.functionFiles.push_back(*text);
+                } else if (name == "--variables") {
+                    options.variableFiles.push_back(*text);
+                } else if (name == "--user-vars") {
+                    options.userVariableFiles.push_back(*text);
+                } else {
+                    options.home = *text;
+                }
             }
         } else if (name == "--tape" && !value) {
             options.tape = true;

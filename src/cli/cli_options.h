@@ -21,6 +21,9 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     std::vector<std::string> functionFiles;
+    std::vector<std::string> variableFiles;      ///< --variables FILE.VAR
+    std::vector<std::string> userVariableFiles;  ///< --user-vars FILE.USR
+    std::string home;                            ///< --home DIR
     std::vector<std::string> expressions;
 };
 

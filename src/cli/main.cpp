@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_data.h"
 #include "cli/cli_host.h"
 #include "cli/cli_options.h"
 #include "cli/line_reader.h"
 #include "engine/text_encoding.h"
-#include "engine/user_functions.h"
 #include "frontend/calculator_session.h"
 
 namespace {
@@ -94,13 +94,9 @@ int main(int argc, char** argv) {
     session.GetEngine().State().display.complexForm = options->form;
     session.SetComplexMode(options->complex);
 
-    bool allOk = true;
-    for (const std::string& file : options->functionFiles) {
-        session.GetEngine().Functions().LoadFromFile(file, [&allOk](const std::string& message) {
-            std::cerr << kalvo::Latin1ToUtf8(message) << '\n';
-            allOk = false;
-        });
-    }
+    bool allOk = kalvo::LoadCliData(session, *options, [](const std::string& message) {
+        std::cerr << kalvo::Latin1ToUtf8(message) << '\n';
+    });
 
     const bool interactive = options->expressions.empty() && isatty(STDIN_FILENO) != 0 &&
                              isatty(STDOUT_FILENO) != 0;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "cli/run_cli.h"
 
 namespace {
@@ -99,6 +101,75 @@ TEST(Cli, MissingFunctionFileIsReported) {
     auto run = RunCli("--functions /nonexistent/none.FNC '1'", "");
     EXPECT_NE(run.errors.find("Cannot load /nonexistent/none.FNC!"), std::string::npos);
     EXPECT_EQ(run.lines.at(0), "1.0E+0");
+}
+
+}  // namespace
+
+namespace {
+
+std::filesystem::path WriteFile(const std::filesystem::path& path, const std::string& content) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    return path;
+}
+
+class CliHomeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("kalvo-cli-home-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::filesystem::path m_dir;
+};
+
+TEST_F(CliHomeTest, HomeFolderFunctionsAndUserVariablesAreRead) {
+    WriteFile(m_dir / "Kalvo.FNC", "sq(x)=x*x\r\n");
+    WriteFile(m_dir / "Kalvo.USR", "rate = 2.5E+0\r\n");
+    auto run = RunCli("--home '" + m_dir.string() + "' 'sq(3)+rate'", "");
+    ASSERT_EQ(run.lines.size(), 1u) << run.errors;
+    EXPECT_EQ(run.lines[0], "1.15E+1");
+    EXPECT_EQ(run.errors, "");
+    // Reading never creates anything in the home folder.
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "Kalvo.INI"));
+}
+
+TEST_F(CliHomeTest, SettingsFileNamesTheCurrentDataFiles) {
+    WriteFile(m_dir / "other.FNC", "tw(x)=2*x\r\n");
+    WriteFile(m_dir / "Kalvo.INI",
+              "[Files]\r\nFunctions=" + (m_dir / "other.FNC").string() + "\r\n");
+    auto run = RunCli("--home '" + m_dir.string() + "' 'tw(4)'", "");
+    ASSERT_EQ(run.lines.size(), 1u) << run.errors;
+    EXPECT_EQ(run.lines[0], "8.0E+0");
+}
+
+TEST_F(CliHomeTest, UserVariablesFileStopsAtAnUnreadableLineAndKeepsTheRecordsBefore) {
+    auto path = WriteFile(m_dir / "a.USR", "a = 1.0E+0\r\nb = 0:0:1\r\nc = 3.0E+0\r\n");
+    auto run = RunCli("--user-vars '" + path.string() + "' 'a' 'c'", "");
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0], "1.0E+0");
+    EXPECT_EQ(run.lines[1], "Syntax error: position 1");
+    EXPECT_NE(run.errors.find("a.USR"), std::string::npos) << run.errors;
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST_F(CliHomeTest, VariablesFileIsLoadedAndCalculated) {
+    std::string content;
+    for (int i = 0; i < 10; ++i) {
+        content += " 1.23454321000000E-0001\r\n";
+    }
+    content += "2+3\r\nX*2\r\n";  // X and Y; Y uses X
+    for (int i = 2; i < 10; ++i) {
+        content += "\r\n";
+    }
+    auto path = WriteFile(m_dir / "v.VAR", content);
+    auto run = RunCli("--variables '" + path.string() + "' 'X+Y' 'Z'", "");
+    ASSERT_EQ(run.lines.size(), 2u) << run.errors;
+    EXPECT_EQ(run.lines[0], "1.5E+1");
+    EXPECT_EQ(run.lines[1], "User break: position 1") << "Z has no expression: undefined";
 }
 
 }  // namespace

@@ -28,8 +28,12 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
         std::ofstream in(stem + ".in", std::ios::binary);
         in << input;
     }
-    const std::string command = std::string("'") + KALVO_CLI_PATH + "' " + arguments + " < '" +
-                                stem + ".in' > '" + stem + ".out' 2> '" + stem + ".err'";
+    // An empty home folder of its own, so that no user's files take part in a test.
+    const std::string home = stem + ".home";
+    std::filesystem::create_directories(home);
+    const std::string command = "KALVO_HOME='" + home + "' '" + std::string(KALVO_CLI_PATH) +
+                                "' " + arguments + " < '" + stem + ".in' > '" + stem +
+                                ".out' 2> '" + stem + ".err'";
     CliRun run;
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -47,6 +51,7 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     for (const char* ext : {".in", ".out", ".err"}) {
         std::filesystem::remove(stem + ext);
     }
+    std::filesystem::remove_all(home);
     return run;
 }
 
