@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/char_classes.h"
 #include "engine/engine_host.h"
 #include "engine/engine_state.h"
 #include "engine/random_source.h"
@@ -97,7 +98,14 @@ private:
     Real NumberLiteral(int sign, bool& postfix);
     Real NameRule(int sign, bool& postfix);
     int NameLookup(int nameStart, NamedConstant*& constant);
-    bool OperandCheck();
+    /// Rejects juxtaposition: after an operand only an operator, ")", "," or the end may follow.
+    bool OperandCheck() {
+        if (!IsOperandFollower(m_state.currentChar)) [[unlikely]] {
+            RaiseError(0);
+            return false;
+        }
+        return true;
+    }
     bool ShortDecimal(int sign, Real& result);
     Real DivisionByZero();
 

@@ -150,13 +150,6 @@ bool Engine::ShortDecimal(int sign, Real& result) {
     return true;
 }
 
-bool Engine::OperandCheck() {
-    if (!IsOperandFollower(m_state.currentChar)) {
-        RaiseError(kErrSyntax);
-        return false;
-    }
-    return true;
-}
 
 Real Engine::Factor() {
     // Deeply nested text ends with "Stack overflow" instead of exhausting the machine

@@ -175,6 +175,10 @@ int LookupBuiltin(std::string_view body, char terminator) {
                 found = entry.id;
             }
         }
+        // No name is both an entry with arguments and, without its "(", one without.
+        if (found >= 0) {
+            return found;
+        }
     }
     const PackedName plain = Pack(body, '\0');
     for (const LookupIndex::Entry& entry : byLength[body.size()]) {
