@@ -84,6 +84,15 @@ struct CxMath {
     ComplexNum CxLnGamma(const ComplexNum& z);
 
   private:
+    /// sin and cos of the real part, sinh and cosh of the imaginary part.
+    struct TrigParts {
+        Real sinX = 0;
+        Real cosX = 0;
+        Real sinhY = 0;
+        Real coshY = 0;
+    };
+    TrigParts SplitTrig(const ComplexNum& z);
+
     ComplexNum LnGammaUpper(const ComplexNum& z);
     ComplexNum LnGammaStirling(const ComplexNum& z);
     ComplexNum LnGammaReflected(const ComplexNum& z);

@@ -34,26 +34,22 @@ Real LnModulus(Real ax, Real ay) {
 
 }  // namespace
 
+CxMath::TrigParts CxMath::SplitTrig(const ComplexNum& z) {
+    const ComplexNum r = CxConvert(z, kFormRect);
+    TrigParts p;
+    HypSinCos(r.b, p.sinhY, p.coshY);
+    SinCos(r.a, p.sinX, p.cosX);
+    return p;
+}
+
 ComplexNum CxMath::CxSin(const ComplexNum& z) {
-    ComplexNum r = CxConvert(z, kFormRect);
-    Real sh = 0;
-    Real ch = 0;
-    HypSinCos(r.b, sh, ch);
-    Real s = 0;
-    Real c = 0;
-    SinCos(r.a, s, c);
-    return CheckedRect(s * ch, c * sh);
+    const TrigParts p = SplitTrig(z);
+    return CheckedRect(p.sinX * p.coshY, p.cosX * p.sinhY);
 }
 
 ComplexNum CxMath::CxCos(const ComplexNum& z) {
-    ComplexNum r = CxConvert(z, kFormRect);
-    Real sh = 0;
-    Real ch = 0;
-    HypSinCos(r.b, sh, ch);
-    Real s = 0;
-    Real c = 0;
-    SinCos(r.a, s, c);
-    return CheckedRect(c * ch, -s * sh);
+    const TrigParts p = SplitTrig(z);
+    return CheckedRect(p.cosX * p.coshY, -p.sinX * p.sinhY);
 }
 
 ComplexNum CxMath::CxTan(const ComplexNum& z) {

@@ -15,6 +15,11 @@ namespace kalvo {
 
 class UserFunctions;
 
+/// Copies the argument that starts at position `start` (1-based) of text up to the "," or
+/// ")" that ends it at nesting depth 0; returns that terminator's position, or the text's
+/// length + 1 when the text ends first.
+int ArgumentEnd(const std::string& text, int start, std::string& argument);
+
 /// The real-mode expression engine: a recursive-descent evaluator that computes while it
 /// parses, so every evaluation reads the text again. Errors are reported through the
 /// error fields of the state; floating-point faults leave as FloatFaultError.

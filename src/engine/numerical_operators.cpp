@@ -18,15 +18,12 @@ constexpr int kSamples = 40;
 
 }  // namespace
 
-bool Engine::ExtractArgument(std::string& argument, int& endPos) {
+int ArgumentEnd(const std::string& text, int start, std::string& argument) {
     argument.clear();
+    const int size = static_cast<int>(text.size());
     int depth = 1;
-    for (int pos = m_state.scanPos;; ++pos) {
-        char c = CharAt(pos);
-        if (c == kEndMarker) {
-            endPos = pos;
-            return false;
-        }
+    for (int pos = start; pos <= size; ++pos) {
+        const char c = text[static_cast<std::size_t>(pos - 1)];
         if (c == '(') {
             ++depth;
         } else if (c == ')') {
@@ -35,11 +32,16 @@ bool Engine::ExtractArgument(std::string& argument, int& endPos) {
             depth = 0;
         }
         if (depth == 0) {
-            endPos = pos;
-            return !argument.empty();
+            return pos;
         }
         argument.push_back(c);
     }
+    return size + 1;
+}
+
+bool Engine::ExtractArgument(std::string& argument, int& endPos) {
+    endPos = ArgumentEnd(m_state.text, m_state.scanPos, argument);
+    return endPos <= static_cast<int>(m_state.text.size()) && !argument.empty();
 }
 
 bool Engine::EvaluateBound(Real& bound, int& endPos) {

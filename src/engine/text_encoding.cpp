@@ -22,14 +22,19 @@ std::size_t Utf8Length(std::string_view s, std::size_t i, unsigned& code) {
     return n;
 }
 
+bool IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ToLatin1(std::string_view text) {
-    bool ascii = true;
-    for (char c : text) {
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    }
-    if (ascii) {
+    if (IsAscii(text)) {
         return std::string(text);
     }
     std::string out;
@@ -53,11 +58,7 @@ std::string ToLatin1(std::string_view text) {
 }
 
 std::string Latin1ToUtf8(std::string_view text) {
-    bool ascii = true;
-    for (char c : text) {
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    }
-    if (ascii) {
+    if (IsAscii(text)) {
         return std::string(text);
     }
     std::string out;

@@ -85,25 +85,10 @@ bool UserFunctions::Call(Engine& engine, const std::string& name) {
         int c = s.scanPos;
         for (int k = 1; k <= function->ParameterCount(); ++k) {
             std::string argument;
-            int depth = 1;
-            for (;;) {
-                engine.Advance();
-                char ch = s.currentChar;
-                if (ch == kEndMarker) {
-                    break;
-                }
-                if (ch == '(') {
-                    ++depth;
-                } else if (ch == ')') {
-                    --depth;
-                } else if (ch == ',' && depth == 1) {
-                    depth = 0;
-                }
-                if (depth == 0) {
-                    break;
-                }
-                argument.push_back(ch);
-            }
+            const int end = ArgumentEnd(s.text, s.scanPos + 1, argument);
+            const int size = static_cast<int>(s.text.size());
+            s.scanPos = end > size ? size : end;
+            s.currentChar = end > size ? kEndMarker : s.text[static_cast<std::size_t>(end - 1)];
             if (s.currentChar == kEndMarker || argument.empty()) {
                 s.errorFlag = true;
                 s.errorLength = s.scanPos - c;

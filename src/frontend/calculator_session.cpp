@@ -67,10 +67,7 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
         value = m_engine.Evaluate(check.blankFree);
     } catch (const FloatFaultError& fault) {
         s.errorFlag = false;
-        ResultLine line;
-        line.kind = ResultLine::Kind::kFault;
-        line.text = fault.what();
-        return line;
+        return FaultLine(fault);
     }
     if (s.errorFlag) {
         s.errorFlag = false;
@@ -83,13 +80,7 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
         return ErrorLine(input, check.blankFree, s.errorCode, s.errorPos, s.errorLength);
     }
     s.lastAnswer = value;
-    if (modified) {
-        Record(input, text);
-    }
-    ResultLine line;
-    line.kind = ResultLine::Kind::kValue;
-    line.text = std::move(text);
-    return line;
+    return RecordedValue(input, std::move(text), modified);
 }
 
 ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
@@ -98,10 +89,7 @@ ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
     try {
         value = m_complex.EvaluateComplex(blankFree);
     } catch (const FloatFaultError& fault) {
-        ResultLine line;
-        line.kind = ResultLine::Kind::kFault;
-        line.text = fault.what();
-        return line;
+        return FaultLine(fault);
     }
     if (m_complex.ErrorFlag()) {
         return ErrorLine(input, blankFree, m_complex.ErrorCode(), m_complex.ErrorPos(),
@@ -115,12 +103,24 @@ ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
         return ErrorLine(input, blankFree, kErrOverflow, static_cast<int>(blankFree.size()) + 1, 1);
     }
     m_complex.SetLastResult(value);
+    return RecordedValue(input, std::move(text), modified);
+}
+
+ResultLine CalculatorSession::RecordedValue(const std::string& input, std::string text,
+                                            bool modified) {
     if (modified) {
         Record(input, text);
     }
     ResultLine line;
     line.kind = ResultLine::Kind::kValue;
     line.text = std::move(text);
+    return line;
+}
+
+ResultLine CalculatorSession::FaultLine(const FloatFaultError& fault) {
+    ResultLine line;
+    line.kind = ResultLine::Kind::kFault;
+    line.text = fault.what();
     return line;
 }
 

@@ -99,6 +99,9 @@ private:
     ResultLine ErrorLine(const std::string& typed, const std::string& blankFree, int code, int pos,
                          int length);
     void Record(const std::string& input, const std::string& resultText);
+    /// A value for the result line, recorded in the lists and on the tape when modified.
+    ResultLine RecordedValue(const std::string& input, std::string text, bool modified);
+    static ResultLine FaultLine(const FloatFaultError& fault);
     ResultLine EvaluateComplexInput(const std::string& input, const std::string& blankFree,
                                     bool modified);
 
