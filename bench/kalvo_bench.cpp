@@ -16,7 +16,9 @@ using kalvo::Real;
 
 constexpr long kPoints = 1000000;
 
-Real PointAt(long k) { return static_cast<Real>(k) * 100 / (kPoints - 1); }
+Real PointAt(long k) {
+    return static_cast<Real>(k) * 100 / (kPoints - 1);
+}
 
 void RunExpression(benchmark::State& state, const std::string& text) {
     kalvo::SilentHost host;
@@ -39,11 +41,21 @@ void RunExpression(benchmark::State& state, const std::string& text) {
     }
 }
 
-void BM_E1(benchmark::State& state) { RunExpression(state, "sin(X)*exp(-X/10)+X^2/3"); }
-void BM_E1b(benchmark::State& state) { RunExpression(state, "sqrt(abs(X))+ln(1+X^2)-cos(X)^3"); }
-void BM_E1c(benchmark::State& state) { RunExpression(state, "(((X+1)*(X-1))/(X*X+1))"); }
-void BM_I1(benchmark::State& state) { RunExpression(state, "integral(0,pi,sin(X))"); }
-void BM_P1(benchmark::State& state) { RunExpression(state, "Jn(2.5,10)"); }
+void BM_E1(benchmark::State& state) {
+    RunExpression(state, "sin(X)*exp(-X/10)+X^2/3");
+}
+void BM_E1b(benchmark::State& state) {
+    RunExpression(state, "sqrt(abs(X))+ln(1+X^2)-cos(X)^3");
+}
+void BM_E1c(benchmark::State& state) {
+    RunExpression(state, "(((X+1)*(X-1))/(X*X+1))");
+}
+void BM_I1(benchmark::State& state) {
+    RunExpression(state, "integral(0,pi,sin(X))");
+}
+void BM_P1(benchmark::State& state) {
+    RunExpression(state, "Jn(2.5,10)");
+}
 
 // The same expressions compiled as long-double lambdas: the floor that parsing adds to.
 template <typename F>
@@ -59,9 +71,8 @@ void RunCompiled(benchmark::State& state, F f) {
 }
 
 void BM_E1_Compiled(benchmark::State& state) {
-    RunCompiled(state, [](Real x) {
-        return std::sin(x) * std::exp(-x / 10) + std::pow(x, 2.0L) / 3;
-    });
+    RunCompiled(state,
+                [](Real x) { return std::sin(x) * std::exp(-x / 10) + std::pow(x, 2.0L) / 3; });
 }
 void BM_E1c_Compiled(benchmark::State& state) {
     RunCompiled(state, [](Real x) { return ((x + 1) * (x - 1)) / (x * x + 1); });

@@ -75,7 +75,8 @@ bool LoadCliData(CalculatorSession& session, const CliOptions& options,
             }
         }
     } else if (Exists(home.userVariables)) {
-        if (FileResult result = LoadUserVarsFile(home.userVariables, engine.State().constants, lines);
+        if (FileResult result =
+                LoadUserVarsFile(home.userVariables, engine.State().constants, lines);
             !result.ok) {
             fail(result.message);
         }

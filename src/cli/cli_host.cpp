@@ -5,7 +5,9 @@
 
 namespace kalvo {
 
-bool CliHost::ShowValuePrompt(int) { return false; }
+bool CliHost::ShowValuePrompt(int) {
+    return false;
+}
 
 void CliHost::EvaluateVariableEdit(int slot) {
     if (m_session) {

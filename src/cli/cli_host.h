@@ -11,7 +11,7 @@ class CalculatorSession;
 /// The command line's side of the engine: it never prompts (an undefined variable reads
 /// as a cancelled prompt), and Ctrl+C during an evaluation breaks it.
 class CliHost : public EngineHost {
-public:
+  public:
     void Attach(CalculatorSession& session) { m_session = &session; }
     void SetIntegrationPrecision(int precision) { m_precision = precision; }
 
@@ -27,7 +27,7 @@ public:
     static void RequestBreak() { s_interrupted = 1; }
     static void ResetBreak() { s_interrupted = 0; }
 
-private:
+  private:
     static inline volatile std::sig_atomic_t s_interrupted = 0;
     CalculatorSession* m_session = nullptr;
     int m_precision = 9;

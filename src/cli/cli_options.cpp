@@ -50,7 +50,8 @@ std::string CliUsage() {
            "\n"
            "Options:\n"
            "  --notation scn|fix|eng|sxg  number notation (default scn)\n"
-           "  --digits N                  display width: scn 8-21, fix 3-20, eng 11-21 (default 12)\n"
+           "  --digits N                  display width: scn 8-21, fix 3-20, eng 11-21 (default "
+           "12)\n"
            "  --base dec|hex|bin          number base of input and output (default dec)\n"
            "  --bits N                    binary digit-group width, 1-32 (default 32)\n"
            "  --angle rad|deg             angle unit (default deg; --complex uses rad)\n"
@@ -68,10 +69,12 @@ std::string CliUsage() {
            "  --help                      show this help and exit\n"
            "  --version                   show the version and exit\n"
            "\n"
-           "Exit status: 0 when every expression succeeded, 1 when any failed, 2 on a usage error.\n";
+           "Exit status: 0 when every expression succeeded, 1 when any failed, 2 on a usage "
+           "error.\n";
 }
 
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error) {
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
+                                          std::string& error) {
     CliOptions options;
     bool onlyExpressions = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -107,8 +110,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
             }
             auto number = ParseInt(*text);
             if (!number || *number < low || *number > high) {
-                error = "invalid value '" + *text + "' for " + name + ": expected an integer from " +
-                        std::to_string(low) + " to " + std::to_string(high);
+                error = "invalid value '" + *text + "' for " + name +
+                        ": expected an integer from " + std::to_string(low) + " to " +
+                        std::to_string(high);
                 return false;
             }
             target = *number;

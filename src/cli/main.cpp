@@ -19,7 +19,9 @@ using kalvo::CalculatorSession;
 using kalvo::CliHost;
 using kalvo::ResultLine;
 
-void OnInterrupt(int) { CliHost::RequestBreak(); }
+void OnInterrupt(int) {
+    CliHost::RequestBreak();
+}
 
 void InstallInterruptHandler(struct sigaction* previous) {
     struct sigaction action {};
@@ -98,8 +100,8 @@ int main(int argc, char** argv) {
         std::cerr << kalvo::Latin1ToUtf8(message) << '\n';
     });
 
-    const bool interactive = options->expressions.empty() && isatty(STDIN_FILENO) != 0 &&
-                             isatty(STDOUT_FILENO) != 0;
+    const bool interactive =
+        options->expressions.empty() && isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0;
     if (!interactive) {
         InstallInterruptHandler(nullptr);
     }

@@ -14,7 +14,9 @@ namespace kalvo {
 
 namespace {
 
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
 
 /// Characters that end a name: ( ) , = ^ * / + - squared cubed root and the end marker.
 bool EndsName(char c) {
@@ -62,7 +64,7 @@ bool MayFollowOperand(char c) {
 /// in radians whatever the angle setting, and the argument evaluations overwrite the
 /// engine's text and error flag. Restored on every path, a floating-point fault included.
 class RealEngineScope {
-public:
+  public:
     explicit RealEngineScope(EngineState& state)
         : m_state(state), m_angleUnit(state.angleUnit), m_text(state.text) {
         m_state.angleUnit = 0;
@@ -75,7 +77,7 @@ public:
     RealEngineScope(const RealEngineScope&) = delete;
     RealEngineScope& operator=(const RealEngineScope&) = delete;
 
-private:
+  private:
     EngineState& m_state;
     int m_angleUnit;
     std::string m_text;
@@ -86,7 +88,7 @@ private:
 /// Counts the nesting of factors so that deeply nested text ends with "Stack overflow"
 /// instead of exhausting the machine stack.
 class ComplexEvaluator::NestingGuard {
-public:
+  public:
     explicit NestingGuard(ComplexEvaluator& evaluator) : m_evaluator(evaluator) {
         ++m_evaluator.m_nesting;
     }
@@ -95,7 +97,7 @@ public:
     NestingGuard& operator=(const NestingGuard&) = delete;
     bool TooDeep() const { return m_evaluator.m_nesting > kMaxNesting; }
 
-private:
+  private:
     ComplexEvaluator& m_evaluator;
 };
 
@@ -142,7 +144,9 @@ int ComplexEvaluator::PreviousEnd() const {
     return m_current == kEndMarker ? Length() : m_scanPos - 1;
 }
 
-void ComplexEvaluator::RaiseError(int code) { RaiseErrorAt(code, m_scanPos, 1); }
+void ComplexEvaluator::RaiseError(int code) {
+    RaiseErrorAt(code, m_scanPos, 1);
+}
 
 void ComplexEvaluator::RaiseErrorAt(int code, int pos, int length) {
     if (m_errorFlag) {
@@ -406,7 +410,8 @@ ComplexNum ComplexEvaluator::CallFunction(int code, const ComplexNum& z) {
         case kCxFnLnGamma:
             return m_math.CxLnGamma(z);
         case kFnAbs: {
-            const std::uint8_t form = static_cast<std::uint8_t>(m_engine.State().display.complexForm);
+            const std::uint8_t form =
+                static_cast<std::uint8_t>(m_engine.State().display.complexForm);
             return ComplexNum{form, CxModulus(z), 0};
         }
         case kFnSqr:
@@ -474,9 +479,9 @@ bool ComplexEvaluator::EvaluateArgument(int start, int end, Real& value) {
     EngineState& state = m_engine.State();
     state.argDepth = 0;
     Engine::Report report;
-    value = m_engine.EvaluateReport(
-        m_text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start + 1)),
-        report);
+    value = m_engine.EvaluateReport(m_text.substr(static_cast<std::size_t>(start - 1),
+                                                  static_cast<std::size_t>(end - start + 1)),
+                                    report);
     if (report.errorFlag) {
         // The real engine counts from the argument's first character.
         RaiseErrorAt(state.errorCode, start - 1 + std::max(report.errorPos, 1),

@@ -22,7 +22,7 @@ class Engine;
 /// It always computes in radians: the real engine's angle unit is 0 while it runs.
 /// Arithmetic faults the library does not check leave as FloatFaultError.
 class ComplexEvaluator {
-public:
+  public:
     explicit ComplexEvaluator(Engine& engine);
 
     /// Evaluates a blank-free text. An empty text gives CxZero without error. Resets the
@@ -44,7 +44,7 @@ public:
     /// Maximum nesting of factors (parentheses, exponents, arguments).
     static constexpr int kMaxNesting = 400;
 
-private:
+  private:
     class NestingGuard;
 
     ComplexNum Expression();

@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::string_view kNone = "___(";
 
+// clang-format off
 constexpr std::array<FunctionEntry, kFunctionCount> kTable = {{
     {kNone, 1},       {"sin(", 1},      {"arcsin(", 1},   {"arccos(", 1},   {"arctan(", 1},
     {"arcsinh(", 1},  {"arccosh(", 1},  {"arctanh(", 1},  {"sinh(", 1},     {"cosh(", 1},
@@ -27,6 +28,7 @@ constexpr std::array<FunctionEntry, kFunctionCount> kTable = {{
     {"N", 0},
     {"____(", 1},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, kHelpRowCount> kHelp = {
     "",
@@ -47,18 +49,55 @@ constexpr std::array<std::string_view, kHelpRowCount> kHelp = {
     "Complex square root of (..)",
     "Complex logarithm ()",
     "Complex number of (..)",
-    "", "", "", "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
     "Logarithm Gamma of (..)",
     "",
     "ratio of a circle's circumference to its diameter",
     "ratio of a circle's circumference to its diameter",
     "natural logarithm \" e \"",
-    "", "",
+    "",
+    "",
     "Absolute value",
-    "", "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
     "Complex Squared of (..)",
-    "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-    "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
 };
 
 constexpr std::array<std::string_view, kFunctionCount> MakeRowNames() {
@@ -73,11 +112,17 @@ constexpr std::array<std::string_view, kFunctionCount> kRowNames = MakeRowNames(
 
 }  // namespace
 
-const std::array<FunctionEntry, kFunctionCount>& ComplexFunctionTable() { return kTable; }
+const std::array<FunctionEntry, kFunctionCount>& ComplexFunctionTable() {
+    return kTable;
+}
 
-const std::array<std::string_view, kHelpRowCount>& ComplexHelpTable() { return kHelp; }
+const std::array<std::string_view, kHelpRowCount>& ComplexHelpTable() {
+    return kHelp;
+}
 
-const std::array<std::string_view, kFunctionCount>& ComplexRowNames() { return kRowNames; }
+const std::array<std::string_view, kFunctionCount>& ComplexRowNames() {
+    return kRowNames;
+}
 
 int LookupComplexName(std::string_view body, char terminator) {
     // A linear scan: there are only a few live names. Placeholders must never match, even

@@ -14,7 +14,7 @@ namespace {
 
 using U128 = unsigned __int128;
 
-constexpr std::uint64_t kLow18 = 100000000000000000ULL;   // 10^17: smallest 18-digit integer
+constexpr std::uint64_t kLow18 = 100000000000000000ULL;    // 10^17: smallest 18-digit integer
 constexpr std::uint64_t kHigh18 = 1000000000000000000ULL;  // 10^18
 
 // Powers of five up to 5^27, the largest below 2^63, and of ten up to 10^21.

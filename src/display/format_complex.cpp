@@ -29,8 +29,8 @@ std::string FormatComplex(const DisplaySettings& s, int width, const ComplexNum&
         text.push_back('-');
     }
     if (dec) {
-        FormatDecimal(std::fabs(w.a), width, s.notation, negativeA ? '-' : '\0',
-                      kComplexFixedRange, text);
+        FormatDecimal(std::fabs(w.a), width, s.notation, negativeA ? '-' : '\0', kComplexFixedRange,
+                      text);
     }
     if (polar) {
         text += "*exp(";

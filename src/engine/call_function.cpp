@@ -17,7 +17,9 @@ constexpr Real kDegreesPerRadian = 180 / kPi;
 Real Engine::CallFunction(int id, Real first, Real second) {
     const bool degrees = m_state.angleUnit == 1;
     const Real t = degrees ? first * kPi * (1.0L / 180) : first;
-    auto toAngle = [degrees](Real radians) { return degrees ? radians * kDegreesPerRadian : radians; };
+    auto toAngle = [degrees](Real radians) {
+        return degrees ? radians * kDegreesPerRadian : radians;
+    };
     Real result = 0;
     auto domainError = [this, &result](int code) {
         ResetAnswer(result);

@@ -19,11 +19,11 @@ namespace {
 
 /// Lets the quadrature behind a special function poll the Stop button.
 class EngineBreakPoll : public BreakPoll {
-public:
+  public:
     explicit EngineBreakPoll(Engine& engine) : m_engine(engine) {}
     bool PollBreak() override { return m_engine.Poll(); }
 
-private:
+  private:
     Engine& m_engine;
 };
 

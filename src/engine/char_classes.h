@@ -14,13 +14,13 @@ inline constexpr char kPiSign = '\xB6';
 namespace char_class {
 
 enum : std::uint8_t {
-    kAdditive = 1,        ///< + - & | backslash
-    kMultiplicative = 2,  ///< * / %
-    kFollower = 4,        ///< may follow an operand
-    kTerminator = 8,      ///< ends a name
-    kLetter = 16,         ///< A-Z a-z
-    kBadTermStart = 32,   ///< may not begin a term: % & backslash ^ | squared cubed
-    kBadAfterPower = 64,  ///< may not follow "^"
+    kAdditive = 1,            ///< + - & | backslash
+    kMultiplicative = 2,      ///< * / %
+    kFollower = 4,            ///< may follow an operand
+    kTerminator = 8,          ///< ends a name
+    kLetter = 16,             ///< A-Z a-z
+    kBadTermStart = 32,       ///< may not begin a term: % & backslash ^ | squared cubed
+    kBadAfterPower = 64,      ///< may not follow "^"
     kPostfixOrTermEnd = 128,  ///< "^" squared root cubed, or a character that ends a term
 };
 
@@ -62,11 +62,21 @@ inline bool Is(char c, std::uint8_t flags) {
 
 }  // namespace char_class
 
-inline bool IsAdditive(char c) { return char_class::Is(c, char_class::kAdditive); }
-inline bool IsMultiplicative(char c) { return char_class::Is(c, char_class::kMultiplicative); }
-inline bool IsOperandFollower(char c) { return char_class::Is(c, char_class::kFollower); }
-inline bool IsNameTerminator(char c) { return char_class::Is(c, char_class::kTerminator); }
-inline bool IsAsciiLetter(char c) { return char_class::Is(c, char_class::kLetter); }
+inline bool IsAdditive(char c) {
+    return char_class::Is(c, char_class::kAdditive);
+}
+inline bool IsMultiplicative(char c) {
+    return char_class::Is(c, char_class::kMultiplicative);
+}
+inline bool IsOperandFollower(char c) {
+    return char_class::Is(c, char_class::kFollower);
+}
+inline bool IsNameTerminator(char c) {
+    return char_class::Is(c, char_class::kTerminator);
+}
+inline bool IsAsciiLetter(char c) {
+    return char_class::Is(c, char_class::kLetter);
+}
 
 /// The variable letters X Y Z V W I J K M N in either case, by slot 1..10 (0: none).
 inline constexpr std::array<std::uint8_t, 256> kVariableSlots = [] {
@@ -80,8 +90,12 @@ inline constexpr std::array<std::uint8_t, 256> kVariableSlots = [] {
     return t;
 }();
 
-inline bool IsVariableLetter(char c) { return kVariableSlots[static_cast<unsigned char>(c)] != 0; }
-inline int VariableSlotOf(char c) { return kVariableSlots[static_cast<unsigned char>(c)]; }
+inline bool IsVariableLetter(char c) {
+    return kVariableSlots[static_cast<unsigned char>(c)] != 0;
+}
+inline int VariableSlotOf(char c) {
+    return kVariableSlots[static_cast<unsigned char>(c)];
+}
 
 /// Value of a digit character: 0-9 and A-F; every other character is worth 0.
 inline int DigitValue(char c) {

@@ -18,7 +18,7 @@ struct NamedConstant {
 /// The named constants, newest first. Records are stable in memory (std::list), so the
 /// evaluator can keep a pointer to the record that a lookup found.
 class ConstantList {
-public:
+  public:
     static constexpr std::size_t kMaxNameLength = 20;
 
     /// Overwrites the value of the constant with exactly this name, or creates a record at
@@ -33,7 +33,7 @@ public:
     std::size_t Count() const { return m_records.size(); }
     const std::list<NamedConstant>& Records() const { return m_records; }
 
-private:
+  private:
     std::list<NamedConstant> m_records;
 };
 

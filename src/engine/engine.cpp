@@ -7,8 +7,7 @@
 
 namespace kalvo {
 
-Engine::Engine(EngineHost& host)
-    : m_host(&host), m_functions(std::make_unique<UserFunctions>()) {}
+Engine::Engine(EngineHost& host) : m_host(&host), m_functions(std::make_unique<UserFunctions>()) {}
 
 Engine::~Engine() = default;
 
@@ -25,9 +24,9 @@ Real Engine::Evaluate(const std::string& text) {
         }
         for (int c = 0; c < 256; ++c) {
             const char ch = static_cast<char>(c);
-            m_operandStart[static_cast<std::size_t>(c)] =
-                ch == '(' || ch == '?' || ch == kPiSign || IsAsciiLetter(ch) || IsAdditive(ch) ||
-                m_digitTable[static_cast<std::size_t>(c)];
+            m_operandStart[static_cast<std::size_t>(c)] = ch == '(' || ch == '?' || ch == kPiSign ||
+                                                          IsAsciiLetter(ch) || IsAdditive(ch) ||
+                                                          m_digitTable[static_cast<std::size_t>(c)];
         }
     }
     m_state.subexprStart = 1;

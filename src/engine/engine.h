@@ -28,7 +28,7 @@ int ArgumentEnd(const std::string& text, int start, std::string& argument);
 ///   Real v = engine.Evaluate("2^3^2");          // 512
 ///   if (engine.State().errorFlag) { ... engine.ErrorText(engine.State().errorCode) ... }
 class Engine {
-public:
+  public:
     explicit Engine(EngineHost& host);
     ~Engine();
     Engine(const Engine&) = delete;
@@ -97,7 +97,7 @@ public:
     /// Maximum nesting of factors (parentheses, exponents, arguments, user functions).
     static constexpr int kMaxNesting = 400;
 
-private:
+  private:
     Real FactorBody();
 
     Real NumberLiteral(int sign, bool& postfix);
@@ -143,9 +143,10 @@ private:
     std::unique_ptr<UserFunctions> m_functions;
     RandomSource m_random;
     Real m_savedX = 0;
-    std::array<bool, 256> m_digitTable{};  ///< `DigitSet` as a lookup table
+    std::array<bool, 256> m_digitTable{};    ///< `DigitSet` as a lookup table
     std::array<bool, 256> m_operandStart{};  ///< characters that can start an operand
-    std::string m_digitTableSource;        ///< the `DigitSet` that m_digitTable was built from  ///< X when the running extremum search started
+    std::string m_digitTableSource;  ///< the `DigitSet` that m_digitTable was built from  ///< X
+                                     ///< when the running extremum search started
     int m_nesting = 0;
 };
 

@@ -10,7 +10,7 @@ namespace kalvo {
 /// it with dialogs and its event loop, the command line with non-interactive answers, and
 /// tests with a scripted fake.
 class EngineHost {
-public:
+  public:
     virtual ~EngineHost() = default;
 
     /// Shows the value prompt for a variable slot (1..12) and returns true when the user
@@ -41,7 +41,7 @@ public:
 
 /// A host that never asks anything: prompts are cancelled, breaks never confirmed.
 class SilentHost : public EngineHost {
-public:
+  public:
     bool ShowValuePrompt(int) override { return false; }
     void EvaluateVariableEdit(int) override {}
     void ConstantStored(const NamedConstant&, bool, bool) override {}
@@ -51,7 +51,7 @@ public:
     int IntegrationPrecision() const override { return m_precision; }
     void SetIntegrationPrecision(int precision) { m_precision = precision; }
 
-private:
+  private:
     int m_precision = 9;
 };
 

@@ -18,7 +18,20 @@ inline constexpr char kVariableLetters[] = "XYZVWIJKMNLU";
 inline constexpr char kEndMarker = 127;
 
 /// Slots by their letter.
-enum VariableSlot : int { kSlotX = 1, kSlotY, kSlotZ, kSlotV, kSlotW, kSlotI, kSlotJ, kSlotK, kSlotM, kSlotN, kSlotL, kSlotU };
+enum VariableSlot : int {
+    kSlotX = 1,
+    kSlotY,
+    kSlotZ,
+    kSlotV,
+    kSlotW,
+    kSlotI,
+    kSlotJ,
+    kSlotK,
+    kSlotM,
+    kSlotN,
+    kSlotL,
+    kSlotU
+};
 
 struct VariableSlotData {
     Real value = kUndefinedValue;  ///< `VarValue`

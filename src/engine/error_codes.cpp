@@ -6,6 +6,7 @@ namespace kalvo {
 
 namespace {
 
+// clang-format off
 constexpr std::array<const char*, 29> kMessages = {
     "Syntax error",        "Undefined",      "Stack overflow",       "Dummy string",
     "No possibility",      "Undefined",      "Extremum not found",   "Scale Overflow",
@@ -16,6 +17,7 @@ constexpr std::array<const char*, 29> kMessages = {
     "Argument out of range", "Missing \";\"", "Missing argument",    "",
     "Underflow",
 };
+// clang-format on
 
 }  // namespace
 
@@ -27,8 +29,8 @@ std::string ErrorMessage(int code) {
 }
 
 std::string UserFunctionErrorText(int innerCode, int innerPos) {
-    std::string text = "User Function Error \"" + ErrorMessage(innerCode) + " position: " +
-                       std::to_string(innerPos) + "\" ";
+    std::string text = "User Function Error \"" + ErrorMessage(innerCode) +
+                       " position: " + std::to_string(innerPos) + "\" ";
     if (text.size() > 80) {
         text.resize(80);
     }

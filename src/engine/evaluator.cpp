@@ -150,7 +150,6 @@ bool Engine::ShortDecimal(int sign, Real& result) {
     return true;
 }
 
-
 Real Engine::Factor() {
     // Deeply nested text ends with "Stack overflow" instead of exhausting the machine
     // stack. The count is kept by hand rather than by a guard object: a destructor on
@@ -167,7 +166,9 @@ Real Engine::Factor() {
 }
 
 Real Engine::FactorBody() {
-    auto isOperandStart = [this](char ch) { return m_operandStart[static_cast<unsigned char>(ch)]; };
+    auto isOperandStart = [this](char ch) {
+        return m_operandStart[static_cast<unsigned char>(ch)];
+    };
     if (!isOperandStart(m_state.currentChar)) {
         RaiseError(kErrSyntax);
         return 0;

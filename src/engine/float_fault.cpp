@@ -16,7 +16,9 @@ const char* FloatFaultMessage(FloatFault fault) {
     return "";
 }
 
-void ThrowFloatFault(FloatFault fault) { throw FloatFaultError(fault); }
+void ThrowFloatFault(FloatFault fault) {
+    throw FloatFaultError(fault);
+}
 
 long TruncToInt32(Real value) {
     Real t = std::trunc(Checked(value));

@@ -17,12 +17,12 @@ const char* FloatFaultMessage(FloatFault fault);
 /// Thrown from inside an evaluation; unwinds every level at once so that no later
 /// side effect (assignment, tape, answer) happens. Callers of Evaluate catch it.
 class FloatFaultError : public std::exception {
-public:
+  public:
     explicit FloatFaultError(FloatFault fault) : m_fault(fault) {}
     FloatFault Fault() const { return m_fault; }
     const char* what() const noexcept override { return FloatFaultMessage(m_fault); }
 
-private:
+  private:
     FloatFault m_fault;
 };
 

@@ -9,6 +9,7 @@ namespace kalvo {
 
 namespace {
 
+// clang-format off
 constexpr std::array<FunctionEntry, kFunctionCount> kTable = {{
     {"min(", 3},      {"sin(", 1},      {"arcsin(", 1},   {"arccos(", 1},   {"arctan(", 1},
     {"arcsinh(", 1},  {"arccosh(", 1},  {"arctanh(", 1},  {"sinh(", 1},     {"cosh(", 1},
@@ -30,6 +31,7 @@ constexpr std::array<FunctionEntry, kFunctionCount> kTable = {{
     {"N", 0},
     {"10^(", 1},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, kHelpRowCount> kHelp = {
     "Absolute minimum search of (..)",
@@ -101,6 +103,7 @@ constexpr std::array<std::string_view, kHelpRowCount> kHelp = {
     "Convert from cubic meters to British imperial gallons",
 };
 
+// clang-format off
 constexpr std::array<long double, 22> kConversionFactors = {
     0.304800000001L,   3.280839895L,     1.60934700009L,  0.6213700339L,     453.592370001L,
     0.00220462262184L, 0.4731625L,       2.11343882916L,  3.7853L,           0.264179853644L,
@@ -108,6 +111,7 @@ constexpr std::array<long double, 22> kConversionFactors = {
     0.0352739619495L,  123.02225L,       0.00812861088137L, 0.00378541086L,  264.172116841L,
     0.0045460981852L,  219.968852247L,
 };
+// clang-format on
 
 // Names packed into 16 bytes, so that comparing two names is two integer comparisons.
 constexpr std::size_t kMaxNameLength = 15;
@@ -156,9 +160,13 @@ const LookupIndex& Index() {
 
 }  // namespace
 
-const std::array<FunctionEntry, kFunctionCount>& RealFunctionTable() { return kTable; }
+const std::array<FunctionEntry, kFunctionCount>& RealFunctionTable() {
+    return kTable;
+}
 
-const std::array<std::string_view, kHelpRowCount>& RealHelpTable() { return kHelp; }
+const std::array<std::string_view, kHelpRowCount>& RealHelpTable() {
+    return kHelp;
+}
 
 int LookupBuiltin(std::string_view body, char terminator) {
     if (body.empty() || body.size() >= kMaxNameLength) {

@@ -15,6 +15,7 @@ inline constexpr int kFunctionCount = 88;
 inline constexpr int kHelpRowCount = 67;
 
 /// Identifiers with a meaning of their own in the evaluator.
+// clang-format off
 enum FunctionId : int {
     kFnMin = 0, kFnSin = 1, kFnArcSin, kFnArcCos, kFnArcTan, kFnArcSinh, kFnArcCosh, kFnArcTanh,
     kFnSinh, kFnCosh, kFnTanh, kFnRandom, kFnCos, kFnTan, kFnExp, kFnSqrt, kFnLn, kFnLog,
@@ -28,6 +29,7 @@ enum FunctionId : int {
     kIdLoop = 99,
     kIdFirstConstant = 1000,
 };
+// clang-format on
 
 /// The 88-entry built-in table of real mode, in identifier order.
 const std::array<FunctionEntry, kFunctionCount>& RealFunctionTable();

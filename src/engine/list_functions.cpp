@@ -46,8 +46,8 @@ Real Engine::ListFunction(int id) {
             sumOfSquares = Checked(sumOfSquares + element * element);
             // Rounding can push the numerator a hair below zero for equal elements.
             m_state.stdDeviation =
-                count > 1 ? std::sqrt(std::max<Real>(0, (sumOfSquares * count - sum * sum) /
-                                                            (count * (count - 1))))
+                count > 1 ? std::sqrt(std::max<Real>(
+                                0, (sumOfSquares * count - sum * sum) / (count * (count - 1))))
                           : 0;
         }
     } while (m_state.currentChar == ',');

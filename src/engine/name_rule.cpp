@@ -22,13 +22,13 @@ bool IsListFunction(int id) {
 /// Puts a variable back when it goes out of scope, also when a floating-point fault
 /// unwinds the evaluation.
 class RestoreOnExit {
-public:
+  public:
     explicit RestoreOnExit(Real& variable) : m_variable(variable), m_saved(variable) {}
     ~RestoreOnExit() { m_variable = m_saved; }
     RestoreOnExit(const RestoreOnExit&) = delete;
     RestoreOnExit& operator=(const RestoreOnExit&) = delete;
 
-private:
+  private:
     Real& m_variable;
     Real m_saved;
 };

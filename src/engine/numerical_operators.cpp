@@ -235,9 +235,11 @@ Real Engine::Integral() {
             } else {
                 m_host->IntegralProgress(text);
                 const std::size_t point = text.find('.');
-                const std::size_t last = point + static_cast<std::size_t>(m_host->IntegrationPrecision());
+                const std::size_t last =
+                    point + static_cast<std::size_t>(m_host->IntegrationPrecision());
                 converged = true;
-                for (std::size_t i = point; i <= last && i < text.size() && i < previousText.size(); ++i) {
+                for (std::size_t i = point; i <= last && i < text.size() && i < previousText.size();
+                     ++i) {
                     if (text[i] != previousText[i]) {
                         converged = false;
                         break;

@@ -1,8 +1,8 @@
 #include "engine/parse_decimal.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 
 namespace kalvo {
 

@@ -11,7 +11,7 @@ namespace kalvo {
 /// during an evaluation, in order of use, duplicates kept. Variable letters are kept as
 /// characters, so recording the commonest read builds no string.
 class UsedNameList {
-public:
+  public:
     void AddLetter(char letter) { m_entries.push_back(static_cast<unsigned char>(letter)); }
     void Add(std::string_view name) {
         m_entries.push_back(static_cast<std::uint32_t>(kNameBase + m_names.size()));
@@ -39,7 +39,7 @@ public:
         return out;
     }
 
-private:
+  private:
     static constexpr std::uint32_t kNameBase = 256;
     std::vector<std::uint32_t> m_entries;
     std::vector<std::string> m_names;

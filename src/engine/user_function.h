@@ -9,7 +9,7 @@ namespace kalvo {
 /// A call substitutes the argument texts for the parameters in the body and evaluates
 /// the result, so f(1+2) with f(x)=x*x reads 1+2*1+2.
 class TUserFunc {
-public:
+  public:
     /// Parses and prepares a definition line; check Valid(), ParameterMissing() and
     /// DuplicateParameter() afterwards. A line that starts with ";" is a comment entry.
     explicit TUserFunc(const std::string& line);
@@ -33,7 +33,7 @@ public:
     /// The text under which the function is listed and saved: «f(x) = x^2;square».
     std::string DefinitionText() const;
 
-private:
+  private:
     std::string m_parameterText;
     std::string m_body;
     std::string m_name;

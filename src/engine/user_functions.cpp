@@ -63,7 +63,9 @@ void UserFunctions::Insert(int index, std::unique_ptr<TUserFunc> function) {
     m_functions.insert(m_functions.begin() + index, std::move(function));
 }
 
-void UserFunctions::Remove(int index) { m_functions.erase(m_functions.begin() + index); }
+void UserFunctions::Remove(int index) {
+    m_functions.erase(m_functions.begin() + index);
+}
 
 Real UserFunctions::PopValue() {
     if (m_values.empty()) {

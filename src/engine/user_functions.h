@@ -15,7 +15,7 @@ class Engine;
 /// The user's functions, in file or entry order, with the value stack that carries a
 /// call's value back to the evaluator.
 class UserFunctions {
-public:
+  public:
     /// Receives the messages that adding or loading shows to the user.
     using MessageSink = std::function<void(const std::string&)>;
 
@@ -44,7 +44,7 @@ public:
     /// engine's error fields describe it.
     bool Call(Engine& engine, const std::string& name);
 
-private:
+  private:
     std::string m_fileName;
     std::vector<std::unique_ptr<TUserFunc>> m_functions;
     std::vector<Real> m_values;

@@ -53,7 +53,8 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
     ParenCheck check = CheckParens(input);
     s.text = check.blankFree;
     if (check.errorFlag) {
-        return ErrorLine(input, check.blankFree, check.errorCode, check.errorPos, check.errorLength);
+        return ErrorLine(input, check.blankFree, check.errorCode, check.errorPos,
+                         check.errorLength);
     }
     s.argDepth = 0;
     s.usedNames.clear();
@@ -84,7 +85,7 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
 }
 
 ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
-                                                  const std::string& blankFree, bool modified) {
+                                                   const std::string& blankFree, bool modified) {
     ComplexNum value;
     try {
         value = m_complex.EvaluateComplex(blankFree);
@@ -273,7 +274,9 @@ int CalculatorSession::SetDigitsPosition(int position, ResultLine* shown) {
     return position;
 }
 
-void CalculatorSession::SetBits(int bits) { State().display.bits = std::clamp(bits, 1, 32); }
+void CalculatorSession::SetBits(int bits) {
+    State().display.bits = std::clamp(bits, 1, 32);
+}
 
 void CalculatorSession::SetAngle(int angleUnit) {
     if (!m_loading) {

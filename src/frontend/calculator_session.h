@@ -1,8 +1,8 @@
 #pragma once
 
 #include <deque>
-#include <unordered_set>
 #include <string>
+#include <unordered_set>
 
 #include "complex/complex_evaluator.h"
 #include "complex/complex_num.h"
@@ -25,7 +25,7 @@ struct ResultLine {
 /// the history, results and tape lists, the mode switches and the display settings. The
 /// window (or the command line) only wires its controls to these operations.
 class CalculatorSession {
-public:
+  public:
     explicit CalculatorSession(EngineHost& host);
 
     Engine& GetEngine() { return m_engine; }
@@ -94,7 +94,7 @@ public:
     /// A tape note built from the names and values read during the last evaluation.
     std::string TapeNote() const;
 
-private:
+  private:
     const EngineState& State() const { return m_engine.State(); }
     ResultLine ErrorLine(const std::string& typed, const std::string& blankFree, int code, int pos,
                          int length);

@@ -70,7 +70,8 @@ int DropBlanksUntilPrefixMatches(std::string& working, const std::string& blankF
 
 }  // namespace
 
-MappedSpan MapPosition(const std::string& typed, const std::string& blankFree, int pos, int length) {
+MappedSpan MapPosition(const std::string& typed, const std::string& blankFree, int pos,
+                       int length) {
     std::string working = typed;
     MappedSpan span;
     span.pos = pos + DropBlanksUntilPrefixMatches(working, blankFree, pos);

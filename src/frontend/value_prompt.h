@@ -9,10 +9,10 @@ namespace kalvo {
 /// What the value prompt ("Set variable") does after its OK button.
 struct ValuePromptOutcome {
     enum class Action {
-        kClose,       ///< the value was stored: close with OK
-        kStayEmpty,   ///< nothing to evaluate: stay open without a message
-        kStayError,   ///< show `message` in the value field and select the span
-        kStayFault,   ///< an arithmetic fault: show `message` in a message box
+        kClose,      ///< the value was stored: close with OK
+        kStayEmpty,  ///< nothing to evaluate: stay open without a message
+        kStayError,  ///< show `message` in the value field and select the span
+        kStayFault,  ///< an arithmetic fault: show `message` in a message box
     };
     Action action = Action::kClose;
     std::string message;
