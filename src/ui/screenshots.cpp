@@ -84,12 +84,14 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
         window.ReturnClick();
     }
     // Something to show on the data pages.
-    window.findChild<QLineEdit*>("edVar2")->setText(QStringLiteral("X^2+1"));
-    window.findChild<QLineEdit*>("edVar3")->setText(QStringLiteral("sqrt(Y"));
+    window.findChild<QLineEdit*>("edVar1")->setText(QStringLiteral("3"));
+    window.findChild<QLineEdit*>("edVar2")->setText(QStringLiteral("X^2 + 1"));
+    window.findChild<QLineEdit*>("edVar3")->setText(QStringLiteral("sqrt(Y)/2"));
     window.Variables().CalculateAll();
     window.findChild<QLineEdit*>("edUserFuncName")->setText(QStringLiteral("hyp(a,b)"));
     window.findChild<QLineEdit*>("edUserFuncBody")->setText(QStringLiteral("sqrt(a^2+b^2);hypotenuse"));
     window.UserFuncs().AddModify();
+    window.findChild<QLineEdit*>("edFind")->setText(QStringLiteral("me"));
     window.Constants().Search(QStringLiteral("me"));
     input->setText(QStringLiteral("sqrt(2) * Y"));
     input->setModified(true);

@@ -94,6 +94,8 @@ void VariablesTab::ShowValue(int slot) {
 }
 
 void VariablesTab::Refresh() {
+    // The fields show the slots again, so an error about an earlier text no longer applies.
+    m_error->clear();
     for (int slot = 1; slot <= kTabVariableCount; ++slot) {
         ShowValue(slot);
         m_expression[Index(slot)]->setText(FromEngine(m_session.State().VarText(slot)));

@@ -31,9 +31,15 @@ protected:
         EXPECT_TRUE(ini.Load(home.SettingsFile()).ok);
         return ini;
     }
-    /// A later start: the settings file exists, so a missing user-variables file is reported.
+    /// The files of a later start: settings, an empty user-variables file and constants.
+    void LaterStartFiles(const QByteArray& settings) {
+        WriteBytes(HomePath("Kalvo.INI"), settings);
+        WriteBytes(HomePath("Kalvo.USR"), "");
+        WriteBytes(HomePath("Kalvo.CON"), "one = 1\r\n");
+    }
+    /// On a later start the settings file exists, so a missing user-variables file is
+    /// reported.
     void ExpectMissingUserVars() {
-        dialogs.messagesExpected = true;
         ASSERT_EQ(dialogs.messages.size(), 1U);
         EXPECT_EQ(dialogs.messages[0], "Can't read file " + HomePath("Kalvo.USR"));
         dialogs.messages.clear();
@@ -94,6 +100,7 @@ TEST_F(LifeCycleTest, RestartRestoresSettingsPositionHistoryAndResults) {
     const QStringList results = Entries("cbResults");
     ASSERT_EQ(results.size(), 2);
 
+    dialogs.messagesExpected = true;
     Restart();
     ExpectMissingUserVars();
     CalculatorSession& session = window->Session();
@@ -120,8 +127,7 @@ TEST_F(LifeCycleTest, RestartRestoresSettingsPositionHistoryAndResults) {
 }
 
 TEST_F(LifeCycleTest, ComplexFormIsReadButNeverWritten) {
-    WriteBytes(HomePath("Kalvo.INI"), "[Calc Settings]\r\nComplex Form=0\r\n");
-    WriteBytes(HomePath("Kalvo.USR"), "");
+    LaterStartFiles("[Calc Settings]\r\nComplex Form=0\r\n");
     Start();
     EXPECT_EQ(window->Session().ComplexForm(), 0);
     EXPECT_TRUE(Choice("rgComplexForm", 0)->isChecked());
@@ -132,10 +138,8 @@ TEST_F(LifeCycleTest, ComplexFormIsReadButNeverWritten) {
 }
 
 TEST_F(LifeCycleTest, UnknownSectionsAndKeysSurviveAClose) {
-    WriteBytes(HomePath("Kalvo.INI"),
-               "; written by hand\r\n[Mine]\r\nfoo=bar\r\n[Calc Settings]\r\nExtra Key=7\r\nDigits=9\r\n"
-               "[fmPlot2D]\r\nLeft=5\r\n");
-    WriteBytes(HomePath("Kalvo.USR"), "");
+    LaterStartFiles("; written by hand\r\n[Mine]\r\nfoo=bar\r\n[Calc Settings]\r\nExtra Key=7\r\n"
+                    "Digits=9\r\n[fmPlot2D]\r\nLeft=5\r\n");
     Start();
     EXPECT_EQ(window->Session().Digits(), 9);
     window->close();
@@ -148,9 +152,7 @@ TEST_F(LifeCycleTest, UnknownSectionsAndKeysSurviveAClose) {
 }
 
 TEST_F(LifeCycleTest, GraphicsValuesAreKeptForThePlotSetUp) {
-    WriteBytes(HomePath("Kalvo.INI"),
-               "[Graphics]\r\nPlot Type=2\r\nXx min=-3\r\nStepX2=77\r\nStepY4=9\r\nX axis=time\r\n");
-    WriteBytes(HomePath("Kalvo.USR"), "");
+    LaterStartFiles("[Graphics]\r\nPlot Type=2\r\nXx min=-3\r\nStepX2=77\r\nStepY4=9\r\nX axis=time\r\n");
     Start();
     const Settings& s = window->StoredSettings();
     EXPECT_EQ(s.plotType, 2);
@@ -171,8 +173,7 @@ TEST_F(LifeCycleTest, GraphicsValuesAreKeptForThePlotSetUp) {
 }
 
 TEST_F(LifeCycleTest, HistoryWithNoInputsAndThreeResults) {
-    WriteBytes(HomePath("Kalvo.INI"), "");
-    WriteBytes(HomePath("Kalvo.USR"), "");
+    LaterStartFiles("");
     WriteBytes(HomePath("Kalvo.HST"), "0\r\n3\r\n7\r\n8\r\n9\r\n");
     Start();
     EXPECT_TRUE(Entries("cbHistory").isEmpty());
@@ -183,8 +184,7 @@ TEST_F(LifeCycleTest, HistoryWithNoInputsAndThreeResults) {
 
 TEST_F(LifeCycleTest, UserVariablesAndFunctionsComeBackFromTheirFiles) {
     const QString variables = dir.path() + "/other.USR";
-    WriteBytes(HomePath("Kalvo.INI"),
-               "[Files]\r\nVariables=" + QFile::encodeName(variables) + "\r\n");
+    LaterStartFiles("[Files]\r\nVariables=" + QFile::encodeName(variables) + "\r\n");
     WriteBytes(variables, "rho = 1.5\r\nmu = 2\r\n");
     WriteBytes(HomePath("Kalvo.FNC"), "sq(x) = x*x\r\n");
     Start();

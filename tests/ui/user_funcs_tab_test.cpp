@@ -14,6 +14,7 @@ protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         Start();
+        window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kUserFuncsTab);
     }
     void Add(const QString& head, const QString& body) {
         Type(Field("edUserFuncName"), head);
@@ -97,7 +98,7 @@ TEST_F(UserFuncsTabTest, SaveAsAndLoadRoundTrip) {
 
     ClickLine(0);
     Button("bbUserFuncDelete")->click();
-    Add(QStringLiteral("z(x)"), QStringLiteral("0"));
+    Add(QStringLiteral("z(x)"), QStringLiteral("x*0"));
     dialogs.onOpenFile = [&](const QString&) { return path; };
     Button("bbUserFuncLoad")->click();
     EXPECT_EQ(dialogs.fileDialogs.at(1).first, "Load functions from File");

@@ -12,6 +12,7 @@ protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         Start();
+        window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kUserVarsTab);
     }
     void Add(const QString& name, const QString& value) {
         Type(Field("edUserVarName"), name);
@@ -53,7 +54,7 @@ TEST_F(UserVarsTabTest, WrongEntriesAreReportedInABox) {
     dialogs.messagesExpected = true;
     Add(QString(), QStringLiteral("1"));
     Add(QStringLiteral("x"), QString());
-    Add(QStringLiteral("bad"), QStringLiteral("2*(3"));
+    Add(QStringLiteral("bad"), QStringLiteral("2*qq"));
     ASSERT_EQ(dialogs.messages.size(), 3U);
     EXPECT_EQ(dialogs.messages[0], "Varible name or value invalid!");
     EXPECT_EQ(dialogs.messages[1], "Varible name or value invalid!");
@@ -85,7 +86,9 @@ TEST_F(UserVarsTabTest, DoubleClickFillsTheFields) {
     Add(QStringLiteral("mass"), QStringLiteral("2.5"));
     Add(QStringLiteral("g"), QStringLiteral("9.81"));
     QListWidget* list = List("lbUserVars");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    const QPoint point = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
     EXPECT_EQ(Field("edUserVarName")->text(), "mass");
     EXPECT_EQ(Field("edUserVarValue")->text(), Shown(2.5L));
     EXPECT_EQ(list->toolTip(), "Double click for modify");
