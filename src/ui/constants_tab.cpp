@@ -18,7 +18,9 @@ namespace {
 
 constexpr int kHelpContext = 8;
 
-QString FromEngine(const std::string& text) { return QString::fromLatin1(text); }
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 }  // namespace
 

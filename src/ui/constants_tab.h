@@ -20,10 +20,10 @@ class DialogService;
 /// pasting a constant's value into the input line, and editing and reloading the file.
 class ConstantsTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// `paste` inserts text at the caret of the input line.
-    ConstantsTab(DialogService& dialogs, std::string stem, std::function<void(const QString&)> paste,
-                 QWidget* parent = nullptr);
+    ConstantsTab(DialogService& dialogs, std::string stem,
+                 std::function<void(const QString&)> paste, QWidget* parent = nullptr);
 
     /// Reads the constants file into the list; on failure the list is empty.
     FileResult LoadFile();
@@ -39,7 +39,7 @@ public:
 
     QListWidget* List() const { return m_list; }
 
-private:
+  private:
     void ShowLines();
 
     DialogService& m_dialogs;

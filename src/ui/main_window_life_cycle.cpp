@@ -25,8 +25,12 @@ namespace kalvo {
 
 namespace {
 
-QString Path(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
-std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString Path(const std::string& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 /// The constants file that ships with Kalvo: beside the executable, in the installed
 /// share folder, or in the source tree for a program run from the build tree.

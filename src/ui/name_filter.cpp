@@ -4,7 +4,9 @@
 
 namespace kalvo {
 
-bool IsNameLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool IsNameLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
 
 bool IsFunctionHeadCharacter(char16_t c) {
     return IsNameLetter(c) || c == u'(' || c == u')' || c == u',';

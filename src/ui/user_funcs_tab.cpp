@@ -24,9 +24,15 @@ namespace kalvo {
 
 namespace {
 
-QString FromEngine(const std::string& text) { return QString::fromLatin1(text); }
-std::string ToEngine(const QString& text) { return text.toLatin1().toStdString(); }
-std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
+std::string ToEngine(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 constexpr qsizetype kMaxExpressionLength = 255;
 const QString kUserFuncsFilter = QStringLiteral("User functions files (*.FNC)");

@@ -17,7 +17,7 @@ class DialogService;
 /// loading from user-functions files.
 class UserFuncsTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// `settingsFile` receives the path chosen by "Save As"; `currentFile` is the file of
     /// "Save" for the whole run.
     UserFuncsTab(CalculatorSession& session, DialogService& dialogs, std::string settingsFile,
@@ -40,7 +40,7 @@ public:
 
     QStringList Lines() const;
 
-private:
+  private:
     void LineClicked(int row);
 
     CalculatorSession& m_session;

@@ -19,9 +19,15 @@ namespace kalvo {
 
 namespace {
 
-QString FromEngine(const std::string& text) { return QString::fromLatin1(text); }
-std::string ToEngine(const QString& text) { return text.toLatin1().toStdString(); }
-std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
+std::string ToEngine(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 const QString kUserVarsFilter = QStringLiteral("User variables files (*.USR)");
 
@@ -118,10 +124,9 @@ void UserVarsTab::AddModify() {
     state.text = keptText;
     if (state.errorFlag) {
         state.errorFlag = false;
-        m_dialogs.MessageBox(
-            this, DialogService::Icon::kError, tr("Kalvo"),
-            FromEngine(engine.ErrorText(state.errorCode) + ": position " +
-                       std::to_string(state.errorPos)));
+        m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
+                             FromEngine(engine.ErrorText(state.errorCode) + ": position " +
+                                        std::to_string(state.errorPos)));
         return;
     }
     const StoreConstantResult stored =
@@ -154,7 +159,9 @@ void UserVarsTab::DeleteSelected() {
     ShowLines(std::min(row, static_cast<int>(m_lines.size()) - 1));
 }
 
-void UserVarsTab::Save() { Report(WriteUserVarsFile(m_currentFile, m_lines)); }
+void UserVarsTab::Save() {
+    Report(WriteUserVarsFile(m_currentFile, m_lines));
+}
 
 void UserVarsTab::SaveAs() {
     const QString path = m_dialogs.GetSaveFileName(this, QStringLiteral("Save variables to File"),

@@ -21,7 +21,7 @@ class DialogService;
 /// and saving to and loading from user-variables files.
 class UserVarsTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// `settingsFile` receives the path chosen by "Save As"; `currentFile` is the file of
     /// "Save" for the whole run.
     UserVarsTab(CalculatorSession& session, DialogService& dialogs, std::string settingsFile,
@@ -46,7 +46,7 @@ public:
     const std::vector<std::string>& Lines() const { return m_lines; }
     const std::string& CurrentFile() const { return m_currentFile; }
 
-private:
+  private:
     void ShowLines(int current);
     void LineDoubleClicked(int row);
     void Report(const FileResult& result);

@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kHelpContext = 3;
 
-QString FromEngine(const std::string& text) { return QString::fromLatin1(text); }
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 }  // namespace
 
@@ -37,7 +39,8 @@ VariablesTab::VariablesTab(CalculatorSession& session, DialogService& dialogs, Q
     for (int slot = 1; slot <= kTabVariableCount; ++slot) {
         const std::size_t i = Index(slot);
         const int row = slot - 1;
-        auto* name = new QLabel(QStringLiteral("%1 =").arg(QChar::fromLatin1(kVariableLetters[i])), this);
+        auto* name =
+            new QLabel(QStringLiteral("%1 =").arg(QChar::fromLatin1(kVariableLetters[i])), this);
         auto* expression = new QLineEdit(this);
         expression->setObjectName(QStringLiteral("edVar%1").arg(slot));
         auto* value = new QLineEdit(this);
@@ -135,14 +138,14 @@ void VariablesTab::CalculateAll() {
 
 void VariablesTab::SaveToFile() {
     CalculateAll();
-    const QString path = m_dialogs.GetSaveFileName(this, QStringLiteral("Save variables to File"),
-                                                   QStringLiteral("Variables files (*.VAR)"),
-                                                   QStringLiteral("VAR"));
+    const QString path =
+        m_dialogs.GetSaveFileName(this, QStringLiteral("Save variables to File"),
+                                  QStringLiteral("Variables files (*.VAR)"), QStringLiteral("VAR"));
     if (path.isEmpty()) {
         return;
     }
-    const FileResult result =
-        WriteVariablesFile(QFile::encodeName(path).toStdString(), VariablesFromState(m_session.State()));
+    const FileResult result = WriteVariablesFile(QFile::encodeName(path).toStdString(),
+                                                 VariablesFromState(m_session.State()));
     if (!result) {
         m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
                              QString::fromStdString(result.message));

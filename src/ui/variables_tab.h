@@ -21,7 +21,7 @@ class DialogService;
 /// calculate all rows and to save and load the variables file.
 class VariablesTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     VariablesTab(CalculatorSession& session, DialogService& dialogs, QWidget* parent = nullptr);
 
     /// Shows every slot's expression and value ("Undefind" for a slot without either).
@@ -42,10 +42,10 @@ public:
     QLineEdit* ValueField(int slot) const { return m_value[Index(slot)]; }
     QLabel* ErrorLabel() const { return m_error; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     static std::size_t Index(int slot) { return static_cast<std::size_t>(slot - 1); }
     void ShowValue(int slot);
 

@@ -1,13 +1,13 @@
 // The Constants tab: the case-insensitive prefix search and its warning, pasting at the
 // caret of the input line, editing and reloading the constants file.
-#include "home_window_fixture.h"
 #include "ui/constants_tab.h"
+#include "home_window_fixture.h"
 
 namespace kalvo {
 namespace {
 
 class ConstantsTabTest : public HomeWindowTest {
-protected:
+  protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         // A later start (the settings file exists) with a constants file of our own.
@@ -31,8 +31,9 @@ protected:
 };
 
 TEST_F(ConstantsTabTest, ListIsSortedIgnoringCase) {
-    EXPECT_EQ(Lines("lbConstants"), (QStringList{"Golden ratio", "Pi approx = 3.14", "plank h = 6.6E-34",
-                                                 "PLUTO mass = 1.3E22", "speed = 3E8"}));
+    EXPECT_EQ(Lines("lbConstants"),
+              (QStringList{"Golden ratio", "Pi approx = 3.14", "plank h = 6.6E-34",
+                           "PLUTO mass = 1.3E22", "speed = 3E8"}));
 }
 
 TEST_F(ConstantsTabTest, SearchSelectsTheFirstLineStartingWithTheTextInAnyCase) {
@@ -41,10 +42,10 @@ TEST_F(ConstantsTabTest, SearchSelectsTheFirstLineStartingWithTheTextInAnyCase) 
         const char* typed;
         const char* selected;
     };
-    for (const Row& row : {Row{"SmallLetters", "pl", "plank h = 6.6E-34"},
-                           Row{"MixedCase", "pLu", "PLUTO mass = 1.3E22"},
-                           Row{"OneLetter", "P", "Pi approx = 3.14"},
-                           Row{"Whole", "speed = 3E8", "speed = 3E8"}}) {
+    for (const Row& row :
+         {Row{"SmallLetters", "pl", "plank h = 6.6E-34"},
+          Row{"MixedCase", "pLu", "PLUTO mass = 1.3E22"}, Row{"OneLetter", "P", "Pi approx = 3.14"},
+          Row{"Whole", "speed = 3E8", "speed = 3E8"}}) {
         SCOPED_TRACE(row.name);
         Search(QString::fromLatin1(row.typed));
         EXPECT_EQ(Selected(), row.selected);
@@ -85,7 +86,8 @@ TEST_F(ConstantsTabTest, ClickOnALineInsertsItsValue) {
     edit1->setText(QStringLiteral("2*"));
     edit1->setCursorPosition(2);
     QListWidget* list = List("lbConstants");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(edit1->text(), "2*3.14");
     Evaluate(edit1->text());
     EXPECT_EQ(edit2->text(), Shown(6.28L));
@@ -110,8 +112,8 @@ TEST_F(ConstantsTabTest, EditOpensTheFileAndReloadReadsItAgain) {
     dialogs.messagesExpected = true;
     reload->click();
     ASSERT_EQ(dialogs.messages.size(), 1U);
-    EXPECT_EQ(dialogs.messages[0], QStringLiteral("File <") + QString::fromStdString(home.stem) +
-                                       ".CON> not found.");
+    EXPECT_EQ(dialogs.messages[0],
+              QStringLiteral("File <") + QString::fromStdString(home.stem) + ".CON> not found.");
     EXPECT_TRUE(Lines("lbConstants").isEmpty());
     EXPECT_FALSE(reload->isEnabled());
     Button("bbConstantsHelp")->click();

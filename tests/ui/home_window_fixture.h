@@ -23,7 +23,7 @@ namespace kalvo {
 /// The real main window started in a home folder of its own, so that every test begins
 /// with the files it writes there and nothing else.
 class HomeWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         home.folder = QFile::encodeName(dir.path()).toStdString();
@@ -82,7 +82,9 @@ protected:
     }
     QString Shown(Real value) { return QString::fromLatin1(Formatted(value)); }
 
-    QString HomePath(const char* name) const { return dir.path() + "/" + QString::fromLatin1(name); }
+    QString HomePath(const char* name) const {
+        return dir.path() + "/" + QString::fromLatin1(name);
+    }
     static void WriteBytes(const QString& path, const QByteArray& bytes) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();

@@ -14,7 +14,7 @@ namespace kalvo {
 namespace {
 
 class LifeCycleTest : public HomeWindowTest {
-protected:
+  protected:
     QRadioButton* Choice(const char* group, int index) {
         return Find<QGroupBox>(group)->findChildren<QRadioButton*>().value(index);
     }
@@ -76,7 +76,8 @@ TEST_F(LifeCycleTest, FirstStartHasEveryDefaultAndWritesTheFilesAtClose) {
 
     window->close();
     const QByteArray ini = ReadBytes(HomePath("Kalvo.INI"));
-    EXPECT_TRUE(ini.startsWith("[Calc Settings]\r\nNotation=0\r\nAngle=1\r\nDigits=12\r\n")) << ini.toStdString();
+    EXPECT_TRUE(ini.startsWith("[Calc Settings]\r\nNotation=0\r\nAngle=1\r\nDigits=12\r\n"))
+        << ini.toStdString();
     EXPECT_FALSE(ini.contains("Complex Form"));
     EXPECT_TRUE(ini.contains("[Graphics]\r\nPlot Type=0\r\nXx min=-10\r\n"));
     EXPECT_TRUE(ini.contains("[Calc]\r\nLeft="));
@@ -89,7 +90,7 @@ TEST_F(LifeCycleTest, RestartRestoresSettingsPositionHistoryAndResults) {
     Start();
     Choice("rgNotation", 1)->click();  // Fix
     Find<QSpinBox>("udDigits")->setValue(6);
-    Choice("rgAngle", 0)->click();     // radians
+    Choice("rgAngle", 0)->click();  // radians
     Find<QSpinBox>("udPrecision")->setValue(14);
     Find<QCheckBox>("chAssistant")->setChecked(false);
     Find<QCheckBox>("chHint")->setChecked(false);
@@ -138,13 +139,15 @@ TEST_F(LifeCycleTest, ComplexFormIsReadButNeverWritten) {
 }
 
 TEST_F(LifeCycleTest, UnknownSectionsAndKeysSurviveAClose) {
-    LaterStartFiles("; written by hand\r\n[Mine]\r\nfoo=bar\r\n[Calc Settings]\r\nExtra Key=7\r\n"
-                    "Digits=9\r\n[fmPlot2D]\r\nLeft=5\r\n");
+    LaterStartFiles(
+        "; written by hand\r\n[Mine]\r\nfoo=bar\r\n[Calc Settings]\r\nExtra Key=7\r\n"
+        "Digits=9\r\n[fmPlot2D]\r\nLeft=5\r\n");
     Start();
     EXPECT_EQ(window->Session().Digits(), 9);
     window->close();
     const QByteArray text = ReadBytes(HomePath("Kalvo.INI"));
-    EXPECT_TRUE(text.startsWith("; written by hand\r\n[Mine]\r\nfoo=bar\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.startsWith("; written by hand\r\n[Mine]\r\nfoo=bar\r\n"))
+        << text.toStdString();
     IniFile ini = Ini();
     EXPECT_EQ(ini.ReadInteger("Calc Settings", "Extra Key", 0), 7);
     EXPECT_EQ(ini.ReadInteger("fmPlot2D", "Left", 0), 5);
@@ -152,7 +155,8 @@ TEST_F(LifeCycleTest, UnknownSectionsAndKeysSurviveAClose) {
 }
 
 TEST_F(LifeCycleTest, GraphicsValuesAreKeptForThePlotSetUp) {
-    LaterStartFiles("[Graphics]\r\nPlot Type=2\r\nXx min=-3\r\nStepX2=77\r\nStepY4=9\r\nX axis=time\r\n");
+    LaterStartFiles(
+        "[Graphics]\r\nPlot Type=2\r\nXx min=-3\r\nStepX2=77\r\nStepY4=9\r\nX axis=time\r\n");
     Start();
     const Settings& s = window->StoredSettings();
     EXPECT_EQ(s.plotType, 2);
@@ -200,7 +204,8 @@ TEST_F(LifeCycleTest, LaterStartWithoutConstantsFileWarns) {
     dialogs.messagesExpected = true;
     Start();
     ASSERT_EQ(dialogs.messages.size(), 1U);
-    EXPECT_EQ(dialogs.messages[0], QStringLiteral("File <") + QString::fromStdString(home.stem) + ".CON> not found.");
+    EXPECT_EQ(dialogs.messages[0],
+              QStringLiteral("File <") + QString::fromStdString(home.stem) + ".CON> not found.");
     EXPECT_EQ(List("lbConstants")->count(), 0);
     EXPECT_FALSE(Exists(HomePath("Kalvo.CON")));  // a deleted file stays deleted
 }

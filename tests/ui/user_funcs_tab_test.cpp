@@ -1,16 +1,16 @@
 // The User Funcs tab: adding in front, replacing by name, the warning for invalid text,
 // deleting the selected line's function, the name filter and the functions files.
+#include "ui/user_funcs_tab.h"
 #include "engine/user_function.h"
 #include "engine/user_functions.h"
 #include "frontend/ini_file.h"
 #include "home_window_fixture.h"
-#include "ui/user_funcs_tab.h"
 
 namespace kalvo {
 namespace {
 
 class UserFuncsTabTest : public HomeWindowTest {
-protected:
+  protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         Start();
@@ -28,19 +28,22 @@ protected:
     int FunctionCount() { return window->Session().GetEngine().Functions().Count(); }
     void ClickLine(int row) {
         QListWidget* list = List("lbUserFuncs");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
     }
 };
 
 TEST_F(UserFuncsTabTest, NewFunctionsGoInFrontAndReplaceTheirNamesake) {
     Add(QStringLiteral("f(x)"), QStringLiteral("x^2+1"));
     Add(QStringLiteral("g(a,b)"), QStringLiteral("a-b;difference"));
-    EXPECT_EQ(FunctionLines(), (QStringList{Definition("g(a,b) = a-b;difference"), Definition("f(x) = x^2+1")}));
+    EXPECT_EQ(FunctionLines(),
+              (QStringList{Definition("g(a,b) = a-b;difference"), Definition("f(x) = x^2+1")}));
     Evaluate(QStringLiteral("f(3)"));
     EXPECT_EQ(edit2->text(), Shown(10));
 
     Add(QStringLiteral("f(x)"), QStringLiteral("x+1"));
-    EXPECT_EQ(FunctionLines(), (QStringList{Definition("f(x) = x+1"), Definition("g(a,b) = a-b;difference")}));
+    EXPECT_EQ(FunctionLines(),
+              (QStringList{Definition("f(x) = x+1"), Definition("g(a,b) = a-b;difference")}));
     EXPECT_EQ(FunctionCount(), 2);
     Evaluate(QStringLiteral("f(3)+g(5,1)"));
     EXPECT_EQ(edit2->text(), Shown(8));

@@ -1,14 +1,14 @@
 // The User Vars tab: adding and replacing in place, deleting exactly the selected line's
 // variable, the name filter, the files, and constants defined in the input line.
+#include "ui/user_vars_tab.h"
 #include "frontend/ini_file.h"
 #include "home_window_fixture.h"
-#include "ui/user_vars_tab.h"
 
 namespace kalvo {
 namespace {
 
 class UserVarsTabTest : public HomeWindowTest {
-protected:
+  protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         Start();
@@ -20,7 +20,9 @@ protected:
         Button("bbUserVarAdd")->click();
     }
     QStringList UserVarLines() { return Lines("lbUserVars"); }
-    QString Line(const char* name, Real value) { return QString::fromLatin1(name) + " = " + Shown(value); }
+    QString Line(const char* name, Real value) {
+        return QString::fromLatin1(name) + " = " + Shown(value);
+    }
     ConstantList& Constants() { return window->Session().State().constants; }
 };
 
@@ -58,7 +60,8 @@ TEST_F(UserVarsTabTest, WrongEntriesAreReportedInABox) {
     ASSERT_EQ(dialogs.messages.size(), 3U);
     EXPECT_EQ(dialogs.messages[0], "Varible name or value invalid!");
     EXPECT_EQ(dialogs.messages[1], "Varible name or value invalid!");
-    EXPECT_TRUE(dialogs.messages[2].contains(QStringLiteral(": position "))) << dialogs.messages[2].toStdString();
+    EXPECT_TRUE(dialogs.messages[2].contains(QStringLiteral(": position ")))
+        << dialogs.messages[2].toStdString();
     EXPECT_TRUE(UserVarLines().isEmpty());
     EXPECT_FALSE(window->Session().State().errorFlag);
 }
@@ -73,7 +76,8 @@ TEST_F(UserVarsTabTest, DeletingTheFirstLoadedLineRemovesExactlyItsVariable) {
     ASSERT_EQ(UserVarLines(), (QStringList{"first = 1", "second = 2", "third = 3"}));
 
     QListWidget* list = List("lbUserVars");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     Button("bbUserVarDelete")->click();
     EXPECT_EQ(UserVarLines(), (QStringList{"second = 2", "third = 3"}));
     EXPECT_EQ(Constants().Find("first"), nullptr);
@@ -138,7 +142,8 @@ TEST_F(UserVarsTabTest, SaveAsStoresThePathButSaveKeepsTheCurrentFile) {
 
     Add(QStringLiteral("m"), QStringLiteral("1"));
     Button("bbUserVarSave")->click();
-    EXPECT_EQ(ReadBytes(HomePath("Kalvo.USR")), (Line("m", 1) + "\r\n" + Line("k", 4) + "\r\n").toLatin1());
+    EXPECT_EQ(ReadBytes(HomePath("Kalvo.USR")),
+              (Line("m", 1) + "\r\n" + Line("k", 4) + "\r\n").toLatin1());
     EXPECT_EQ(ReadBytes(chosen), (Line("k", 4) + "\r\n").toLatin1());
 }
 

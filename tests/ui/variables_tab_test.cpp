@@ -9,13 +9,15 @@ namespace kalvo {
 namespace {
 
 class VariablesTabTest : public HomeWindowTest {
-protected:
+  protected:
     void SetUp() override {
         HomeWindowTest::SetUp();
         Start();
         window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kVariablesTab);
     }
-    QLineEdit* Expression(int slot) { return Field(QStringLiteral("edVar%1").arg(slot).toLatin1()); }
+    QLineEdit* Expression(int slot) {
+        return Field(QStringLiteral("edVar%1").arg(slot).toLatin1());
+    }
     QLineEdit* Value(int slot) { return Field(QStringLiteral("edVal%1").arg(slot).toLatin1()); }
     EngineState& State() { return window->Session().State(); }
 };
