@@ -9,6 +9,7 @@
 
 #include "frontend/ini_file.h"
 #include "home_window_fixture.h"
+#include "ui/user_vars_tab.h"
 
 namespace kalvo {
 namespace {
@@ -208,6 +209,38 @@ TEST_F(LifeCycleTest, LaterStartWithoutConstantsFileWarns) {
               QStringLiteral("File <") + QString::fromStdString(home.stem) + ".CON> not found.");
     EXPECT_EQ(List("lbConstants")->count(), 0);
     EXPECT_FALSE(Exists(HomePath("Kalvo.CON")));  // a deleted file stays deleted
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST_F(LifeCycleTest, FilesChosenBySaveAsAreReadAtTheNextStart) {
+    Start();
+    window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kUserVarsTab);
+    Type(Field("edUserVarName"), QStringLiteral("speed"));
+    Type(Field("edUserVarValue"), QStringLiteral("340"));
+    Button("bbUserVarAdd")->click();
+    window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kUserFuncsTab);
+    Type(Field("edUserFuncName"), QStringLiteral("twice(x)"));
+    Type(Field("edUserFuncBody"), QStringLiteral("2*x"));
+    Button("bbUserFuncAdd")->click();
+    const QString variables = dir.path() + "/saved.USR";
+    const QString functions = dir.path() + "/saved.FNC";
+    dialogs.onSaveFile = [&](const QString& title) {
+        return title.contains(QStringLiteral("functions")) ? functions : variables;
+    };
+    Button("bbUserVarSaveAs")->click();
+    Button("bbUserFuncSaveAs")->click();
+
+    // Closing writes the settings without losing the paths stored by "Save As".
+    Restart();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window->UserVars().CurrentFile(), QFile::encodeName(variables).toStdString());
+    Evaluate(QStringLiteral("twice(speed)"));
+    EXPECT_EQ(edit2->text(), Shown(680));
 }
 
 }  // namespace
