@@ -211,12 +211,6 @@ TEST_F(LifeCycleTest, LaterStartWithoutConstantsFileWarns) {
     EXPECT_FALSE(Exists(HomePath("Kalvo.CON")));  // a deleted file stays deleted
 }
 
-}  // namespace
-}  // namespace kalvo
-
-namespace kalvo {
-namespace {
-
 TEST_F(LifeCycleTest, FilesChosenBySaveAsAreReadAtTheNextStart) {
     Start();
     window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(TfmCalc::kUserVarsTab);
