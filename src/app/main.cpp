@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QMessageBox>
 
+#include "frontend/home_folder.h"
 #include "ui/dialog_service.h"
 #include "ui/main_window.h"
 #include "ui/screenshots.h"
@@ -25,13 +28,28 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Render the main window and the dialogs into PNG files in <dir> and exit."),
         QStringLiteral("dir"));
     parser.addOption(screenshots);
+    const QCommandLineOption homeOption(
+        QStringLiteral("home"),
+        QStringLiteral("Keep the settings, the history and the constants in <dir>."),
+        QStringLiteral("dir"));
+    parser.addOption(homeOption);
     parser.process(app);
+
+    kalvo::HomeFolder home;
+    const kalvo::FileResult opened = kalvo::OpenHomeFolder(
+        kalvo::HomeFolderInputsFromEnvironment(QFile::encodeName(parser.value(homeOption)).toStdString()),
+        home);
     if (parser.isSet(screenshots)) {
-        return kalvo::RenderScreenshots(parser.value(screenshots));
+        return kalvo::RenderScreenshots(parser.value(screenshots), home);
     }
 
     kalvo::QtDialogService dialogs;
-    kalvo::TfmCalc window(dialogs);
+    if (!opened) {
+        // Kalvo still runs; only its files cannot be kept.
+        dialogs.MessageBox(nullptr, kalvo::DialogService::Icon::kError, QStringLiteral("Kalvo"),
+                           QString::fromLocal8Bit(opened.message.c_str()));
+    }
+    kalvo::TfmCalc window(dialogs, home);
     window.show();
     return QApplication::exec();
 }

@@ -37,10 +37,22 @@ bool QtDialogService::Question(QWidget* parent, const QString& title, const QStr
 
 QString QtDialogService::GetSaveFileName(QWidget* parent, const QString& title,
                                          const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, StartFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogService::GetOpenFileName(QWidget* parent, const QString& title,
+                                         const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title, StartFolder(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -27,6 +27,12 @@ public:
     /// A save-file picker that asks before overwriting; empty when cancelled.
     virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    /// An open-file picker for an existing file; empty when cancelled.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix) = 0;
+    /// The folder where the file pickers start (Kalvo's home folder).
+    virtual void SetStartFolder(const QString& folder) { m_startFolder = folder; }
+    const QString& StartFolder() const { return m_startFolder; }
     /// The print dialog for `printer`; true when the user chose to print.
     virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
     /// Runs a modal dialog and returns its result code (QDialog::Accepted or Rejected).
@@ -35,6 +41,9 @@ public:
     virtual void ShowHelp(QWidget* parent, int context) = 0;
     /// Hands a URL (mailto:, file:) to the desktop; false when nothing can open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
+
+private:
+    QString m_startFolder;
 };
 
 /// The real dialogs of Qt and the desktop.
@@ -46,6 +55,8 @@ public:
     void MessageBox(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     bool Question(QWidget* parent, const QString& title, const QString& text) override;
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& defaultSuffix) override;
+    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
     bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
     int ExecDialog(QDialog& dialog) override;

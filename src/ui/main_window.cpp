@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,15 +23,18 @@
 #include "engine/function_table.h"
 #include "frontend/assistant.h"
 #include "frontend/text_insertion.h"
-#include "frontend/variable_edit.h"
 #include "ui/about_tab.h"
 #include "ui/comp_message.h"
+#include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
+#include "ui/user_funcs_tab.h"
+#include "ui/user_vars_tab.h"
+#include "ui/variables_tab.h"
 
 namespace kalvo {
 
@@ -56,10 +61,26 @@ EvaluationScope::~EvaluationScope() {
     m_window.m_evaluating = false;
 }
 
+namespace {
+
+HomeFolder HomeFromEnvironment() {
+    HomeFolder home;
+    OpenHomeFolder(HomeFolderInputsFromEnvironment(std::string()), home);
+    return home;
+}
+
+}  // namespace
+
 TfmCalc::TfmCalc(DialogService& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_dialogs(dialogs), m_session(*this) {
+    : TfmCalc(dialogs, HomeFromEnvironment(), parent) {}
+
+TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_dialogs(dialogs), m_session(*this), m_home(home) {
     setObjectName("TfmCalc");
     setWindowTitle(QStringLiteral("Kalvo"));
+    m_dialogs.SetStartFolder(QFile::decodeName(QByteArray::fromStdString(m_home.folder)));
+    m_firstStart = !QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(m_home.SettingsFile())));
+    m_settings = LoadSettingsFile(m_home.SettingsFile(), m_home);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("PageControl1");
@@ -67,12 +88,20 @@ TfmCalc::TfmCalc(DialogService& dialogs, QWidget* parent)
     m_aboutTab = new AboutTab(m_dialogs, this);
     m_tabs->addTab(BuildCalculatorTab(), tr("Calculator"));
     m_tabs->addTab(m_tapeTab, tr("Tape"));
-    // Filled by the constants, plot set-up and variables components.
-    for (const char* name : {"Constants", "Graphics", "Variables", "User Vars", "User Funcs"}) {
-        auto* page = new QWidget(this);
-        page->setObjectName(QStringLiteral("ts") + QString::fromLatin1(name).remove(u' '));
-        m_tabs->addTab(page, tr(name));
-    }
+    m_constantsTab = new ConstantsTab(m_dialogs, m_home.stem,
+                                      [this](const QString& text) { SetFunc(text); }, this);
+    m_tabs->addTab(m_constantsTab, tr("Constants"));
+    auto* graphics = new QWidget(this);  // filled by the plot set-up
+    graphics->setObjectName("tsGraphics");
+    m_tabs->addTab(graphics, tr("Graphics"));
+    m_variablesTab = new VariablesTab(m_session, m_dialogs, this);
+    m_tabs->addTab(m_variablesTab, tr("Variables"));
+    m_userVarsTab = new UserVarsTab(m_session, m_dialogs, m_home.SettingsFile(),
+                                    m_settings.variablesFile, this);
+    m_tabs->addTab(m_userVarsTab, tr("User Vars"));
+    m_userFuncsTab = new UserFuncsTab(m_session, m_dialogs, m_home.SettingsFile(),
+                                      m_settings.functionsFile, this);
+    m_tabs->addTab(m_userFuncsTab, tr("User Funcs"));
     m_tabs->addTab(m_aboutTab, tr("About"));
     connect(m_tabs, &QTabWidget::currentChanged, this, &TfmCalc::TabChanged);
 
@@ -101,9 +130,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, QWidget* parent)
     m_timer.setInterval(kTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &TfmCalc::TimerTick);
 
-    m_session.SetNotation(0);
-    UpdateDigitsSpin();
-    ApplyHints();
+    RestoreSettings();
+    LoadDataFiles();
     qApp->installEventFilter(this);
     m_edit1->setFocus();
 }
@@ -318,14 +346,11 @@ bool TfmCalc::ShowValuePrompt(int slot) {
     return confirmed;
 }
 
-void TfmCalc::EvaluateVariableEdit(int slot) {
-    // The variables tab is not built yet; the slot's own expression text stands for it.
-    Engine& engine = m_session.GetEngine();
-    const std::string text = engine.State().VarText(slot);
-    EvaluateVariableText(engine, slot, text);
-}
+void TfmCalc::EvaluateVariableEdit(int slot) { m_variablesTab->EvaluateRow(slot); }
 
-void TfmCalc::ConstantStored(const NamedConstant&, bool, bool) {}
+void TfmCalc::ConstantStored(const NamedConstant& constant, bool created, bool show) {
+    m_userVarsTab->ConstantStored(constant, created, show);
+}
 
 void TfmCalc::PumpMessages() { QCoreApplication::processEvents(); }
 
@@ -452,6 +477,7 @@ void TfmCalc::DeleteListEntry(QComboBox* list) {
 
 void TfmCalc::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    ShowStarted();
     if (!m_greeted) {
         m_greeted = true;
         StartTimer(kGreeting);
@@ -465,6 +491,7 @@ void TfmCalc::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveOnClose();
     QWidget::closeEvent(event);
 }
 

@@ -9,6 +9,8 @@
 #include "complex/complex_num.h"
 #include "engine/engine_host.h"
 #include "frontend/calculator_session.h"
+#include "frontend/home_folder.h"
+#include "frontend/settings.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -25,7 +27,11 @@ class QTabWidget;
 namespace kalvo {
 
 class AboutTab;
+class ConstantsTab;
 class DialogService;
+class UserFuncsTab;
+class UserVarsTab;
+class VariablesTab;
 class TapeTab;
 class TSetVar;
 class TfmCompMess;
@@ -43,8 +49,21 @@ public:
                kUserVarsTab, kUserFuncsTab, kAboutTab };
     enum TimerPurpose { kRefreshAssistant = 1, kGreeting = 2 };
 
+    /// Creates the window and runs the start-up: settings, history, constants, user
+    /// functions and user variables come from the files of `home`. Closing the window
+    /// writes the settings and the history back.
+    TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent = nullptr);
+    /// The same with the home folder chosen from the environment (KALVO_HOME, a portable
+    /// install, or the desktop's configuration folder).
     explicit TfmCalc(DialogService& dialogs, QWidget* parent = nullptr);
     ~TfmCalc() override;
+
+    const HomeFolder& Home() const { return m_home; }
+    /// The settings as read at start-up. The "Graphics" values live here until the
+    /// Graphics tab takes them over; they are written back at close.
+    Settings& StoredSettings() { return m_settings; }
+    /// True when the settings file did not exist when the window was created.
+    bool FirstStart() const { return m_firstStart; }
 
     CalculatorSession& Session() { return m_session; }
 
@@ -63,6 +82,10 @@ public:
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
     TapeTab& Tape() { return *m_tapeTab; }
+    VariablesTab& Variables() { return *m_variablesTab; }
+    UserVarsTab& UserVars() { return *m_userVarsTab; }
+    UserFuncsTab& UserFuncs() { return *m_userFuncsTab; }
+    ConstantsTab& Constants() { return *m_constantsTab; }
     /// The assistant panel's caption ("" when hidden).
     QString AssistantCaption() const;
 
@@ -83,6 +106,12 @@ protected:
 
 private:
     friend class EvaluationScope;
+
+    // Start-up and close.
+    void RestoreSettings();
+    void LoadDataFiles();
+    void ShowStarted();
+    void SaveOnClose();
 
     // Construction.
     QWidget* BuildTopFields();
@@ -133,6 +162,9 @@ private:
 
     DialogService& m_dialogs;
     CalculatorSession m_session;
+    HomeFolder m_home;
+    Settings m_settings;
+    bool m_firstStart = false;
 
     QLineEdit* m_edit1 = nullptr;
     QLineEdit* m_edit2 = nullptr;
@@ -160,6 +192,10 @@ private:
 
     TapeTab* m_tapeTab = nullptr;
     AboutTab* m_aboutTab = nullptr;
+    ConstantsTab* m_constantsTab = nullptr;
+    VariablesTab* m_variablesTab = nullptr;
+    UserVarsTab* m_userVarsTab = nullptr;
+    UserFuncsTab* m_userFuncsTab = nullptr;
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
 

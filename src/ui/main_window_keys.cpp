@@ -70,8 +70,9 @@ bool TfmCalc::HandleKey(QWidget* target, QKeyEvent* key) {
             ReturnClick();
             return true;
         }
-        // Enter typed into another one-line field of the window is discarded.
-        return qobject_cast<QLineEdit*>(target) != nullptr;
+        // The fields of the data pages act on Enter themselves; Enter typed into another
+        // one-line field of the window is discarded.
+        return qobject_cast<QLineEdit*>(target) != nullptr && InCalculatorScope(target);
     }
     if (code == Qt::Key_Escape && m_edit1->text().isEmpty() && m_history->count() > 0) {
         m_edit1->setText(m_history->itemText(0));

@@ -13,10 +13,13 @@
 #include <QEventLoop>
 
 #include "ui/comp_message.h"
+#include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/user_funcs_tab.h"
+#include "ui/variables_tab.h"
 
 namespace kalvo {
 
@@ -28,6 +31,9 @@ public:
     void MessageBox(QWidget*, Icon, const QString&, const QString&) override {}
     bool Question(QWidget*, const QString&, const QString&) override { return false; }
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
     bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
@@ -62,9 +68,9 @@ bool Save(QWidget& widget, const QString& path) {
     return widget.grab().save(path);
 }
 
-bool RenderSet(const QString& dir, const QString& prefix) {
+bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home) {
     SilentDialogs dialogs;
-    TfmCalc window(dialogs);
+    TfmCalc window(dialogs, home);
     window.resize(window.sizeHint().expandedTo(QSize(860, 620)));
     window.show();
     QEventLoop wait;  // lets the greeting's timer fire
@@ -72,11 +78,21 @@ bool RenderSet(const QString& dir, const QString& prefix) {
     wait.exec();
 
     auto* input = window.findChild<QLineEdit*>("Edit1");
-    for (const char* text : {"2^10 + sin(pi/6)", "(X=3)*4"}) {
+    for (const char* text : {"2^10 + sin(30)", "(X=3)*4", "(mass=2.5)*4"}) {
         input->setText(QString::fromLatin1(text));
         input->setModified(true);
         window.ReturnClick();
     }
+    // Something to show on the data pages.
+    window.findChild<QLineEdit*>("edVar1")->setText(QStringLiteral("3"));
+    window.findChild<QLineEdit*>("edVar2")->setText(QStringLiteral("X^2 + 1"));
+    window.findChild<QLineEdit*>("edVar3")->setText(QStringLiteral("sqrt(Y)/2"));
+    window.Variables().CalculateAll();
+    window.findChild<QLineEdit*>("edUserFuncName")->setText(QStringLiteral("hyp(a,b)"));
+    window.findChild<QLineEdit*>("edUserFuncBody")->setText(QStringLiteral("sqrt(a^2+b^2);hypotenuse"));
+    window.UserFuncs().AddModify();
+    window.findChild<QLineEdit*>("edFind")->setText(QStringLiteral("me"));
+    window.Constants().Search(QStringLiteral("me"));
     input->setText(QStringLiteral("sqrt(2) * Y"));
     input->setModified(true);
     input->setCursorPosition(3);
@@ -114,8 +130,10 @@ bool RenderSet(const QString& dir, const QString& prefix) {
     ok = Save(notice, dir + "/" + prefix + "dialog-complex-numbers.png") && ok;
     notice.hide();
 
+    window.close();
+
     HelpWindow help;
-    for (int context : {0, 3, 21}) {
+    for (int context : {0, 3, 8, 21}) {
         help.ShowContext(context);
         ok = Save(help, dir + "/" + prefix + QStringLiteral("help-%1.png").arg(context)) && ok;
     }
@@ -124,18 +142,18 @@ bool RenderSet(const QString& dir, const QString& prefix) {
 
 }  // namespace
 
-int RenderScreenshots(const QString& dir) {
+int RenderScreenshots(const QString& dir, const HomeFolder& home) {
     if (!QDir().mkpath(dir)) {
         return 1;
     }
     const QPalette light = QApplication::palette();
-    bool ok = RenderSet(dir, QString());
+    bool ok = RenderSet(dir, QString(), home);
     QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     if (fusion) {
         QApplication::setStyle(fusion);
     }
     QApplication::setPalette(DarkPalette());
-    ok = RenderSet(dir, QStringLiteral("dark-")) && ok;
+    ok = RenderSet(dir, QStringLiteral("dark-"), home) && ok;
     QApplication::setPalette(light);
     return ok ? 0 : 1;
 }

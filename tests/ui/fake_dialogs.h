@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <QDialog>
@@ -20,12 +21,16 @@ public:
     std::function<int(QDialog&)> onDialog;
     std::function<bool(const QString&)> onQuestion;
     std::function<QString(const QString& title)> onSaveFile;
+    std::function<QString(const QString& title)> onOpenFile;
     std::function<bool(QPrinter&)> onPrint;
     std::function<bool(const QUrl&)> onOpenUrl;
     bool messagesExpected = false;
 
     std::vector<QString> messages;
     std::vector<QString> questions;
+    /// Title and filter of every file picker, in order.
+    std::vector<std::pair<QString, QString>> fileDialogs;
+    std::vector<QUrl> openedUrls;
     std::vector<int> helpContexts;
     int dialogsShown = 0;
 
@@ -44,13 +49,23 @@ public:
         }
         return onQuestion(text);
     }
-    QString GetSaveFileName(QWidget*, const QString& title, const QString&,
+    QString GetSaveFileName(QWidget*, const QString& title, const QString& filter,
                             const QString&) override {
+        fileDialogs.emplace_back(title, filter);
         if (!onSaveFile) {
             ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
             return {};
         }
         return onSaveFile(title);
+    }
+    QString GetOpenFileName(QWidget*, const QString& title, const QString& filter,
+                            const QString&) override {
+        fileDialogs.emplace_back(title, filter);
+        if (!onOpenFile) {
+            ADD_FAILURE() << "unexpected open dialog: " << title.toStdString();
+            return {};
+        }
+        return onOpenFile(title);
     }
     bool ExecPrintDialog(QWidget*, QPrinter& printer) override {
         if (!onPrint) {
@@ -69,6 +84,7 @@ public:
     }
     void ShowHelp(QWidget*, int context) override { helpContexts.push_back(context); }
     bool OpenUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
         if (!onOpenUrl) {
             ADD_FAILURE() << "unexpected URL " << url.toString().toStdString();
             return false;

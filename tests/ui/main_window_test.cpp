@@ -227,6 +227,7 @@ TEST_F(MainWindowTest, F1OpensTheMainHelpPage) {
 }
 
 TEST_F(MainWindowTest, AssistantShowsTheHelpOfTheFunctionAtTheCaret) {
+    Choice("rgAngle", 0)->click();  // a first start counts in degrees
     QTest::keyClicks(edit1, "1+cos(");
     ASSERT_TRUE(WaitUntil([this] { return window->AssistantCaption() == " Cosine of (radian) "; }))
         << window->AssistantCaption().toStdString();

@@ -1,0 +1,194 @@
+#include "ui/user_vars_tab.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "frontend/calculator_session.h"
+#include "frontend/settings.h"
+#include "frontend/user_vars_file.h"
+#include "ui/dialog_service.h"
+#include "ui/name_filter.h"
+
+namespace kalvo {
+
+namespace {
+
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
+std::string ToEngine(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+const QString kUserVarsFilter = QStringLiteral("User variables files (*.USR)");
+
+}  // namespace
+
+UserVarsTab::UserVarsTab(CalculatorSession& session, DialogService& dialogs,
+                         std::string settingsFile, std::string currentFile, QWidget* parent)
+    : QWidget(parent),
+      m_session(session),
+      m_dialogs(dialogs),
+      m_settingsFile(std::move(settingsFile)),
+      m_currentFile(std::move(currentFile)) {
+    setObjectName("tsUserVars");
+    auto* layout = new QVBoxLayout(this);
+    auto* caption = new QLabel(tr("User define variables"), this);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    layout->addWidget(caption);
+
+    auto* fields = new QGridLayout;
+    m_name = new QLineEdit(this);
+    m_name->setObjectName("edUserVarName");
+    m_name->setMaxLength(static_cast<int>(ConstantList::kMaxNameLength));
+    AttachNameFilter(m_name, IsNameLetter);
+    m_expression = new QLineEdit(this);
+    m_expression->setObjectName("edUserVarValue");
+    fields->addWidget(new QLabel(tr("Name"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("Value or expression"), this), 0, 2);
+    fields->addWidget(m_name, 1, 0);
+    fields->addWidget(new QLabel(QStringLiteral("="), this), 1, 1);
+    fields->addWidget(m_expression, 1, 2);
+    fields->setColumnStretch(2, 1);
+    layout->addLayout(fields);
+    for (QLineEdit* field : {m_name, m_expression}) {
+        connect(field, &QLineEdit::returnPressed, this, &UserVarsTab::AddModify);
+    }
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName("lbUserVars");
+    m_list->setToolTip(tr("Double click for modify"));
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { LineDoubleClicked(m_list->row(item)); });
+
+    auto* buttons = new QVBoxLayout;
+    auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+    };
+    addButton("bbUserVarAdd", tr("&Add/Modify"), [this] { AddModify(); });
+    addButton("bbUserVarDelete", tr("&Delete"), [this] { DeleteSelected(); });
+    addButton("bbUserVarSave", tr("&Save"), [this] { Save(); });
+    addButton("bbUserVarLoad", tr("&Load"), [this] { Load(); });
+    addButton("bbUserVarSaveAs", tr("Save &As"), [this] { SaveAs(); });
+    buttons->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_list, 1);
+    body->addLayout(buttons);
+    layout->addLayout(body, 1);
+}
+
+void UserVarsTab::ShowLines(int current) {
+    m_list->clear();
+    for (const std::string& line : m_lines) {
+        m_list->addItem(FromEngine(line));
+    }
+    if (current >= 0 && current < m_list->count()) {
+        m_list->setCurrentRow(current);
+    }
+}
+
+void UserVarsTab::Report(const FileResult& result) {
+    if (!result) {
+        m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
+                             QString::fromLocal8Bit(result.message.c_str()));
+    }
+}
+
+void UserVarsTab::AddModify() {
+    if (m_name->text().isEmpty() || m_expression->text().isEmpty()) {
+        m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
+                             QStringLiteral("Varible name or value invalid!"));
+        return;
+    }
+    const std::string name = ToEngine(m_name->text());
+    Engine& engine = m_session.GetEngine();
+    EngineState& state = engine.State();
+    const std::string keptText = state.text;
+    state.errorFlag = false;
+    const Real value = engine.Evaluate(ToEngine(m_expression->text()));
+    state.text = keptText;
+    if (state.errorFlag) {
+        state.errorFlag = false;
+        m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
+                             FromEngine(engine.ErrorText(state.errorCode) + ": position " +
+                                        std::to_string(state.errorPos)));
+        return;
+    }
+    const StoreConstantResult stored =
+        StoreConstant(state.constants, state.display, m_session.Digits(), name, value);
+    const int row = ApplyToUserVarLines(m_lines, name, stored, true);
+    ShowLines(row);
+}
+
+void UserVarsTab::ConstantStored(const NamedConstant& record, bool created, bool show) {
+    const int row = UpdateUserVarLines(m_lines, m_session.State().display, m_session.Digits(),
+                                       record, created, show);
+    ShowLines(row >= 0 ? row : m_list->currentRow());
+}
+
+void UserVarsTab::LineDoubleClicked(int row) {
+    if (row < 0 || row >= static_cast<int>(m_lines.size())) {
+        return;
+    }
+    const UserVarLineParts parts = SplitUserVarLine(m_lines[static_cast<std::size_t>(row)]);
+    m_name->setText(FromEngine(parts.name));
+    m_expression->setText(FromEngine(parts.valueText));
+}
+
+void UserVarsTab::DeleteSelected() {
+    const int row = m_list->currentRow();
+    if (row < 0 || !m_list->currentItem()->isSelected()) {
+        return;
+    }
+    DeleteUserVarLine(m_session.State().constants, m_lines, static_cast<std::size_t>(row));
+    ShowLines(std::min(row, static_cast<int>(m_lines.size()) - 1));
+}
+
+void UserVarsTab::Save() {
+    Report(WriteUserVarsFile(m_currentFile, m_lines));
+}
+
+void UserVarsTab::SaveAs() {
+    const QString path = m_dialogs.GetSaveFileName(this, QStringLiteral("Save variables to File"),
+                                                   kUserVarsFilter, QStringLiteral("USR"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileResult written = WriteUserVarsFile(FileName(path), m_lines);
+    Report(written);
+    if (written) {
+        Report(SaveFilesPath(m_settingsFile, FilesKey::kVariables, FileName(path)));
+    }
+}
+
+void UserVarsTab::Load() {
+    const QString path = m_dialogs.GetOpenFileName(this, QStringLiteral("Load variables from File"),
+                                                   kUserVarsFilter, QStringLiteral("USR"));
+    if (!path.isEmpty()) {
+        LoadFile(FileName(path));
+    }
+}
+
+FileResult UserVarsTab::LoadFile(const std::string& path) {
+    const FileResult result = LoadUserVarsFile(path, m_session.State().constants, m_lines);
+    ShowLines(-1);
+    Report(result);
+    return result;
+}
+
+}  // namespace kalvo
