@@ -92,8 +92,10 @@ void TfmCalc::LoadDataFiles() {
     }
     // A missing or damaged functions file is not worth a message at start-up.
     m_userFuncsTab->LoadFile(m_settings.functionsFile, false);
-    // On a first start no user-variables file can exist yet: no message for that.
-    if (!m_firstStart || QFileInfo::exists(Path(m_settings.variablesFile))) {
+    // The default file exists only once the user has saved user variables: its absence is
+    // no news. A file that the settings name and that has gone missing is reported.
+    if (QFileInfo::exists(Path(m_settings.variablesFile)) ||
+        m_settings.variablesFile != m_home.DefaultVariablesFile()) {
         m_userVarsTab->LoadFile(m_settings.variablesFile);
     }
 }
