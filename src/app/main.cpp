@@ -36,9 +36,10 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     kalvo::HomeFolder home;
-    const kalvo::FileResult opened = kalvo::OpenHomeFolder(
-        kalvo::HomeFolderInputsFromEnvironment(QFile::encodeName(parser.value(homeOption)).toStdString()),
-        home);
+    const kalvo::FileResult opened =
+        kalvo::OpenHomeFolder(kalvo::HomeFolderInputsFromEnvironment(
+                                  QFile::encodeName(parser.value(homeOption)).toStdString()),
+                              home);
     if (parser.isSet(screenshots)) {
         return kalvo::RenderScreenshots(parser.value(screenshots), home);
     }

@@ -33,8 +33,8 @@ AboutTab::AboutTab(DialogService& dialogs, QWidget* parent) : QWidget(parent), m
     description->setObjectName("lbDescription");
     description->setWordWrap(true);
 
-    auto* contact = new QLabel(tr("Questions, suggestions and bug reports: %1").arg(MailAddress()),
-                               this);
+    auto* contact =
+        new QLabel(tr("Questions, suggestions and bug reports: %1").arg(MailAddress()), this);
     contact->setObjectName("lbContact");
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -53,7 +53,9 @@ AboutTab::AboutTab(DialogService& dialogs, QWidget* parent) : QWidget(parent), m
     layout->addStretch();
 }
 
-QString AboutTab::MailAddress() { return QStringLiteral("kalvo@example.org"); }
+QString AboutTab::MailAddress() {
+    return QStringLiteral("kalvo@example.org");
+}
 
 void AboutTab::SendMail() {
     const QUrl url(QStringLiteral("mailto:%1?subject=Kalvo").arg(MailAddress()));

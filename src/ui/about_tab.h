@@ -10,14 +10,14 @@ class DialogService;
 /// the desktop's mail client addressed to the maker.
 class AboutTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     AboutTab(DialogService& dialogs, QWidget* parent = nullptr);
 
     static QString MailAddress();
     /// Opens a new message to the maker, or warns "Can't find mail routine".
     void SendMail();
 
-private:
+  private:
     DialogService& m_dialogs;
 };
 

@@ -71,8 +71,8 @@ QWidget* TfmCalc::BuildKeypad(int group) {
     return box;
 }
 
-QGroupBox* TfmCalc::MakeRadioGroup(const char* name, const QString& title,
-                                   const QStringList& items, int checked, QButtonGroup*& group) {
+QGroupBox* TfmCalc::MakeRadioGroup(const char* name, const QString& title, const QStringList& items,
+                                   int checked, QButtonGroup*& group) {
     auto* box = new QGroupBox(title, this);
     box->setObjectName(name);
     group = new QButtonGroup(box);
@@ -299,7 +299,9 @@ void TfmCalc::BaseClicked(int index) {
     RefreshLists();
 }
 
-void TfmCalc::AngleClicked(int index) { m_session.SetAngle(index); }
+void TfmCalc::AngleClicked(int index) {
+    m_session.SetAngle(index);
+}
 
 void TfmCalc::ComplexFormClicked(int index) {
     ShowResult(m_session.SetComplexForm(index, InputText()));

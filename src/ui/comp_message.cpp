@@ -58,8 +58,12 @@ TfmCompMess::TfmCompMess(QWidget* parent) : QDialog(parent) {
     resize(metrics.horizontalAdvance(MessageLines().at(11)) + 80, metrics.lineSpacing() * 14 + 110);
 }
 
-bool TfmCompMess::ShowAgain() const { return m_showAgain->isChecked(); }
+bool TfmCompMess::ShowAgain() const {
+    return m_showAgain->isChecked();
+}
 
-void TfmCompMess::SetShowAgain(bool on) { m_showAgain->setChecked(on); }
+void TfmCompMess::SetShowAgain(bool on) {
+    m_showAgain->setChecked(on);
+}
 
 }  // namespace kalvo

@@ -10,7 +10,7 @@ namespace kalvo {
 /// The "Complex Numbers" notice shown the first time complex mode is chosen in a run.
 class TfmCompMess : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfmCompMess(QWidget* parent = nullptr);
 
     /// The notice's text, one entry per line.
@@ -20,7 +20,7 @@ public:
     bool ShowAgain() const;
     void SetShowAgain(bool on);
 
-private:
+  private:
     QCheckBox* m_showAgain;
     QPlainTextEdit* m_memo;
 };

@@ -13,7 +13,9 @@ namespace kalvo {
 
 QtDialogService::QtDialogService() = default;
 
-QtDialogService::~QtDialogService() { delete m_help; }
+QtDialogService::~QtDialogService() {
+    delete m_help;
+}
 
 void QtDialogService::MessageBox(QWidget* parent, Icon icon, const QString& title,
                                  const QString& text) {
@@ -64,7 +66,9 @@ bool QtDialogService::ExecPrintDialog(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogService::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+int QtDialogService::ExecDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void QtDialogService::ShowHelp(QWidget*, int context) {
     if (!m_help) {
@@ -73,6 +77,8 @@ void QtDialogService::ShowHelp(QWidget*, int context) {
     m_help->ShowContext(context);
 }
 
-bool QtDialogService::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDialogService::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 }  // namespace kalvo

@@ -15,7 +15,7 @@ namespace kalvo {
 /// The application uses `QtDialogService`; tests install a fake that answers from a
 /// script, so that no test ever blocks on a modal box.
 class DialogService {
-public:
+  public:
     enum class Icon { kInformation, kWarning, kError };
 
     virtual ~DialogService() = default;
@@ -42,13 +42,13 @@ public:
     /// Hands a URL (mailto:, file:) to the desktop; false when nothing can open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
 
-private:
+  private:
     QString m_startFolder;
 };
 
 /// The real dialogs of Qt and the desktop.
 class QtDialogService : public DialogService {
-public:
+  public:
     QtDialogService();
     ~QtDialogService() override;
 
@@ -63,7 +63,7 @@ public:
     void ShowHelp(QWidget* parent, int context) override;
     bool OpenUrl(const QUrl& url) override;
 
-private:
+  private:
     class HelpWindow* m_help = nullptr;
 };
 

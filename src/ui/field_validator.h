@@ -15,7 +15,7 @@ namespace kalvo {
 /// field had before (called after the guard's own work on every change).
 class FieldValidator : public QObject {
     Q_OBJECT
-public:
+  public:
     FieldValidator(QLineEdit* field, const QString& caption, QObject* owner);
 
     QLineEdit* Field() const { return m_field; }
@@ -25,7 +25,7 @@ public:
     /// The handler that runs after the guard's work on every change of the field.
     void SetChangeHandler(std::function<void()> handler) { m_previous = std::move(handler); }
 
-protected:
+  protected:
     /// The guard's own work for a change of the field's text.
     virtual void Check() = 0;
 
@@ -37,7 +37,7 @@ protected:
     /// Changes the field's text without running the guard again.
     void WriteField(const QString& text);
 
-private:
+  private:
     void OnChanged();
 
     QLineEdit* m_field;

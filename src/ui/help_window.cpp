@@ -8,7 +8,9 @@
 
 // The help pages live in the static ui library, whose resources are not registered by
 // themselves.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace kalvo {
 

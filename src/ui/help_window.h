@@ -11,7 +11,7 @@ namespace kalvo {
 /// (qrc:/help/context_N.html), with links between them.
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     /// The page of a context; contexts without a page of their own show the main page.
@@ -21,7 +21,7 @@ public:
     void ShowContext(int context);
     QTextBrowser* Browser() const { return m_browser; }
 
-private:
+  private:
     QTextBrowser* m_browser;
 };
 

@@ -6,7 +6,9 @@ namespace kalvo {
 
 namespace {
 
-bool IsSign(QChar c) { return c == u'+' || c == u'-'; }
+bool IsSign(QChar c) {
+    return c == u'+' || c == u'-';
+}
 
 /// 1-based position of the first character that may not stand where it is, or 0.
 int OffendingPosition(const QString& text) {
@@ -24,8 +26,8 @@ int OffendingPosition(const QString& text) {
 
 }  // namespace
 
-TIntValidate::TIntValidate(long minimum, const QString& caption, QObject* owner,
-                           QLineEdit* field, long maximum)
+TIntValidate::TIntValidate(long minimum, const QString& caption, QObject* owner, QLineEdit* field,
+                           long maximum)
     : FieldValidator(field, caption, owner), m_min(minimum), m_max(std::max(minimum, maximum)) {
     // A field that starts with text that is no number: drop characters until it is one.
     QString good = field->text();

@@ -12,7 +12,7 @@ namespace kalvo {
 ///   if (guard->IsValid()) rows = guard->Value();
 class TIntValidate : public FieldValidator {
     Q_OBJECT
-public:
+  public:
     TIntValidate(long minimum, const QString& caption, QObject* owner, QLineEdit* field,
                  long maximum);
 
@@ -32,10 +32,10 @@ public:
     /// The field's text parsed as an integer with an optional sign.
     static bool Parse(const QString& text, long* value);
 
-protected:
+  protected:
     void Check() override;
 
-private:
+  private:
     long m_min;
     long m_max;
     long m_value = 0;

@@ -16,14 +16,14 @@ using enum KeyGroup;
 constexpr KeypadKey Fn(const char* name, const char* caption, const char* hint, int row,
                        const char* ctrl, const char* alt, int gridRow, int gridColumn,
                        bool realOnly = false) {
-    return {name, caption, hint, kFunction, "", row, ctrl, alt, kFunctions, gridRow, gridColumn,
-            realOnly};
+    return {name, caption, hint,       kFunction, "",         row,
+            ctrl, alt,     kFunctions, gridRow,   gridColumn, realOnly};
 }
 
-constexpr KeypadKey Pad(const char* name, const char* caption, const char* hint,
-                        const char* insert, int gridRow, int gridColumn, bool realOnly = false) {
-    return {name, caption, hint, kInsert, insert, 0, "", "", kDigits, gridRow, gridColumn,
-            realOnly};
+constexpr KeypadKey Pad(const char* name, const char* caption, const char* hint, const char* insert,
+                        int gridRow, int gridColumn, bool realOnly = false) {
+    return {name, caption, hint,    kInsert, insert,     0,
+            "",   "",      kDigits, gridRow, gridColumn, realOnly};
 }
 
 constexpr KeypadKey Var(const char* name, const char* caption, int slot, const char* alt,
@@ -31,6 +31,7 @@ constexpr KeypadKey Var(const char* name, const char* caption, int slot, const c
     return {name, caption, "", kVariable, "", slot, "", alt, kVariables, 0, column, false};
 }
 
+// clang-format off
 constexpr auto kKeys = std::to_array<KeypadKey>({
     // Function buttons.
     Fn("sbSin", "sin", "Sine of (...)", kFnSin, "S", "", 0, 0),
@@ -123,10 +124,13 @@ constexpr auto kKeys = std::to_array<KeypadKey>({
     {"", "", "", kInsert, "e", 0, "E", "", kNone, 0, 0, false},
     {"", "", "", kInsert, "\xB6", 0, "P", "", kNone, 0, 0, false},
 });
+// clang-format on
 
 }  // namespace
 
-std::span<const KeypadKey> KeypadKeys() { return kKeys; }
+std::span<const KeypadKey> KeypadKeys() {
+    return kKeys;
+}
 
 const KeypadKey* FindShortcut(char key, bool alt) {
     if (key == '\0') {

@@ -22,8 +22,8 @@ struct KeypadKey {
     const char* caption;
     const char* hint;
     KeyAction action;
-    const char* insert;  ///< kInsert only
-    int row;             ///< function-table row (kFunction) or variable slot (kVariable)
+    const char* insert;    ///< kInsert only
+    int row;               ///< function-table row (kFunction) or variable slot (kVariable)
     const char* ctrlKeys;  ///< letters and digits that trigger it with Ctrl held
     const char* altKeys;   ///< letters that trigger it with Alt held
     KeyGroup group;

@@ -43,7 +43,9 @@ namespace {
 constexpr int kTimerMs = 10;
 constexpr int kAssistantPointSize = 8;
 
-QString FromEngine(const std::string& text) { return QString::fromLatin1(text); }
+QString FromEngine(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 }  // namespace
 
@@ -79,7 +81,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     setObjectName("TfmCalc");
     setWindowTitle(QStringLiteral("Kalvo"));
     m_dialogs.SetStartFolder(QFile::decodeName(QByteArray::fromStdString(m_home.folder)));
-    m_firstStart = !QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(m_home.SettingsFile())));
+    m_firstStart =
+        !QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(m_home.SettingsFile())));
     m_settings = LoadSettingsFile(m_home.SettingsFile(), m_home);
 
     m_tabs = new QTabWidget(this);
@@ -88,8 +91,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     m_aboutTab = new AboutTab(m_dialogs, this);
     m_tabs->addTab(BuildCalculatorTab(), tr("Calculator"));
     m_tabs->addTab(m_tapeTab, tr("Tape"));
-    m_constantsTab = new ConstantsTab(m_dialogs, m_home.stem,
-                                      [this](const QString& text) { SetFunc(text); }, this);
+    m_constantsTab = new ConstantsTab(
+        m_dialogs, m_home.stem, [this](const QString& text) { SetFunc(text); }, this);
     m_tabs->addTab(m_constantsTab, tr("Constants"));
     auto* graphics = new QWidget(this);  // filled by the plot set-up
     graphics->setObjectName("tsGraphics");
@@ -211,7 +214,9 @@ QWidget* TfmCalc::BuildTopFields() {
     return box;
 }
 
-std::string TfmCalc::InputText() const { return m_edit1->text().toLatin1().toStdString(); }
+std::string TfmCalc::InputText() const {
+    return m_edit1->text().toLatin1().toStdString();
+}
 
 void TfmCalc::ReturnClick() {
     if (m_evaluating) {
@@ -333,7 +338,9 @@ void TfmCalc::ClearAll() {
     RefreshLists();
 }
 
-QString TfmCalc::AssistantCaption() const { return m_assistantPanel->text(); }
+QString TfmCalc::AssistantCaption() const {
+    return m_assistantPanel->text();
+}
 
 // EngineHost -----------------------------------------------------------------------------
 
@@ -346,13 +353,17 @@ bool TfmCalc::ShowValuePrompt(int slot) {
     return confirmed;
 }
 
-void TfmCalc::EvaluateVariableEdit(int slot) { m_variablesTab->EvaluateRow(slot); }
+void TfmCalc::EvaluateVariableEdit(int slot) {
+    m_variablesTab->EvaluateRow(slot);
+}
 
 void TfmCalc::ConstantStored(const NamedConstant& constant, bool created, bool show) {
     m_userVarsTab->ConstantStored(constant, created, show);
 }
 
-void TfmCalc::PumpMessages() { QCoreApplication::processEvents(); }
+void TfmCalc::PumpMessages() {
+    QCoreApplication::processEvents();
+}
 
 bool TfmCalc::ConfirmBreak() {
     QApplication::restoreOverrideCursor();
@@ -370,7 +381,9 @@ void TfmCalc::IntegralProgress(const std::string& text) {
     m_edit2->repaint();
 }
 
-int TfmCalc::IntegrationPrecision() const { return m_precision->value(); }
+int TfmCalc::IntegrationPrecision() const {
+    return m_precision->value();
+}
 
 // Assistant, greeting and timer ------------------------------------------------------------
 
@@ -396,7 +409,8 @@ void TfmCalc::RefreshAssistant() {
     static const std::array<std::string_view, kFunctionCount> realNames = [] {
         std::array<std::string_view, kFunctionCount> result{};
         for (int i = 0; i < kFunctionCount; ++i) {
-            result[static_cast<std::size_t>(i)] = RealFunctionTable()[static_cast<std::size_t>(i)].name;
+            result[static_cast<std::size_t>(i)] =
+                RealFunctionTable()[static_cast<std::size_t>(i)].name;
         }
         return result;
     }();
@@ -415,7 +429,8 @@ void TfmCalc::ShowAssistantRow(int row) {
         return;  // keeps what it shows
     }
     const auto& help = m_session.ComplexMode() ? ComplexHelpTable() : RealHelpTable();
-    const std::string text = AssistantText(help[static_cast<std::size_t>(row)], m_session.AngleUnit());
+    const std::string text =
+        AssistantText(help[static_cast<std::size_t>(row)], m_session.AngleUnit());
     ShowAssistantText(FromEngine(text));
 }
 

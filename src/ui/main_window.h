@@ -44,9 +44,17 @@ struct KeypadKey;
 /// back through the EngineHost interface that the window implements.
 class TfmCalc : public QWidget, public EngineHost {
     Q_OBJECT
-public:
-    enum Tab { kCalculatorTab, kTapeTab, kConstantsTab, kGraphicsTab, kVariablesTab,
-               kUserVarsTab, kUserFuncsTab, kAboutTab };
+  public:
+    enum Tab {
+        kCalculatorTab,
+        kTapeTab,
+        kConstantsTab,
+        kGraphicsTab,
+        kVariablesTab,
+        kUserVarsTab,
+        kUserFuncsTab,
+        kAboutTab
+    };
     enum TimerPurpose { kRefreshAssistant = 1, kGreeting = 2 };
 
     /// Creates the window and runs the start-up: settings, history, constants, user
@@ -98,13 +106,13 @@ public:
     void IntegralProgress(const std::string& text) override;
     int IntegrationPrecision() const override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     friend class EvaluationScope;
 
     // Start-up and close.

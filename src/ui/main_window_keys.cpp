@@ -27,7 +27,9 @@ char KeyLetter(int key) {
     return '\0';
 }
 
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 Qt::KeyboardModifiers Held(const QKeyEvent* key) {
     return key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);

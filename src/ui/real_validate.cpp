@@ -9,12 +9,14 @@ namespace kalvo {
 
 namespace {
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 
-TRealValidate::TRealValidate(QLineEdit* field, const QString& caption, QObject* owner,
-                             Real minimum, Real maximum)
+TRealValidate::TRealValidate(QLineEdit* field, const QString& caption, QObject* owner, Real minimum,
+                             Real maximum)
     : FieldValidator(field, caption, owner), m_min(minimum), m_max(std::max(minimum, maximum)) {
     Parse(field->text(), &m_value);
 }

@@ -12,7 +12,7 @@ namespace kalvo {
 ///   auto* guard = new TRealValidate(edXMin, "X min", this, -1e6L, 1e6L);
 class TRealValidate : public FieldValidator {
     Q_OBJECT
-public:
+  public:
     TRealValidate(QLineEdit* field, const QString& caption, QObject* owner, Real minimum,
                   Real maximum);
 
@@ -29,10 +29,10 @@ public:
     /// 1-based position of the first character that breaks the number pattern, or 0.
     static int OffendingPosition(const QString& text);
 
-protected:
+  protected:
     void Check() override;
 
-private:
+  private:
     Real m_min;
     Real m_max;
     Real m_value = 0;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -10,7 +11,6 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QEventLoop>
 
 #include "ui/comp_message.h"
 #include "ui/constants_tab.h"
@@ -27,7 +27,7 @@ namespace {
 
 /// Answers every question with No and opens nothing: the pictures are taken unattended.
 class SilentDialogs : public DialogService {
-public:
+  public:
     void MessageBox(QWidget*, Icon, const QString&, const QString&) override {}
     bool Question(QWidget*, const QString&, const QString&) override { return false; }
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
@@ -89,7 +89,8 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     window.findChild<QLineEdit*>("edVar3")->setText(QStringLiteral("sqrt(Y)/2"));
     window.Variables().CalculateAll();
     window.findChild<QLineEdit*>("edUserFuncName")->setText(QStringLiteral("hyp(a,b)"));
-    window.findChild<QLineEdit*>("edUserFuncBody")->setText(QStringLiteral("sqrt(a^2+b^2);hypotenuse"));
+    window.findChild<QLineEdit*>("edUserFuncBody")
+        ->setText(QStringLiteral("sqrt(a^2+b^2);hypotenuse"));
     window.UserFuncs().AddModify();
     window.findChild<QLineEdit*>("edFind")->setText(QStringLiteral("me"));
     window.Constants().Search(QStringLiteral("me"));
@@ -99,8 +100,8 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
 
     bool ok = true;
     auto* tabs = window.findChild<QTabWidget*>("PageControl1");
-    const char* names[] = {"calculator", "tape", "constants", "graphics",
-                           "variables", "user-vars", "user-funcs", "about"};
+    const char* names[] = {"calculator", "tape",      "constants",  "graphics",
+                           "variables",  "user-vars", "user-funcs", "about"};
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         ok = Save(window, dir + "/" + prefix + "main-" + names[i] + ".png") && ok;

@@ -94,7 +94,9 @@ void TSetVar::Prepare(int slot) {
     setResult(QDialog::Rejected);
 }
 
-bool TSetVar::EvaluateAfter() const { return m_evaluateAfter->isChecked(); }
+bool TSetVar::EvaluateAfter() const {
+    return m_evaluateAfter->isChecked();
+}
 
 void TSetVar::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

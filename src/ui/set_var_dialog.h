@@ -16,7 +16,7 @@ class Engine;
 /// or the user cancels.
 class TSetVar : public QDialog {
     Q_OBJECT
-public:
+  public:
     TSetVar(Engine& engine, DialogService& dialogs, QWidget* parent = nullptr);
 
     /// Fills the prompt for slot 1..12 before it is shown.
@@ -25,11 +25,11 @@ public:
     /// "Evaluate after settings": read by the main window after the prompt closed.
     bool EvaluateAfter() const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void OkClick();
 
     Engine& m_engine;

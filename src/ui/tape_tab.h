@@ -14,7 +14,7 @@ class DialogService;
 /// copy, cut and save. The memo is the tape; the main window only adds lines at its top.
 class TapeTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     TapeTab(DialogService& dialogs, QWidget* parent = nullptr);
 
     /// Inserts lines (newest first) above the existing ones.
@@ -27,7 +27,7 @@ public:
     QPushButton* PrintButton() const { return m_print; }
     QPlainTextEdit* Memo() const { return m_memo; }
 
-private:
+  private:
     void UpdateButtons();
     void Print();
     void Copy();
