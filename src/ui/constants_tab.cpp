@@ -1,4 +1,6 @@
 #include "ui/constants_tab.h"
+#include "ui/engine_text.h"
+#include "ui/tab_layout.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -17,10 +19,6 @@ namespace kalvo {
 namespace {
 
 constexpr int kHelpContext = 8;
-
-QString FromEngine(const std::string& text) {
-    return QString::fromLatin1(text);
-}
 
 }  // namespace
 
@@ -48,11 +46,7 @@ ConstantsTab::ConstantsTab(DialogService& dialogs, std::string stem,
 
     auto* buttons = new QVBoxLayout;
     auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
-        return button;
+        return AddButton(buttons, this, name, text, handler);
     };
     addButton("bbPaste", tr("&Paste"), [this] { PasteSelected(); });
     addButton("bbEdit", tr("&Edit"), [this] { EditFile(); });

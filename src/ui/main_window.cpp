@@ -27,6 +27,7 @@
 #include "ui/comp_message.h"
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
+#include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
 #include "ui/set_var_dialog.h"
@@ -42,10 +43,6 @@ namespace {
 
 constexpr int kTimerMs = 10;
 constexpr int kAssistantPointSize = 8;
-
-QString FromEngine(const std::string& text) {
-    return QString::fromLatin1(text);
-}
 
 }  // namespace
 

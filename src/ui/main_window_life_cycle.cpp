@@ -17,6 +17,7 @@
 #include "frontend/history_file.h"
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
+#include "ui/engine_text.h"
 #include "ui/main_window.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/user_vars_tab.h"
@@ -24,13 +25,6 @@
 namespace kalvo {
 
 namespace {
-
-QString Path(const std::string& name) {
-    return QFile::decodeName(QByteArray::fromStdString(name));
-}
-std::string FileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 /// The constants file that ships with Kalvo: beside the executable, in the installed
 /// share folder, or in the source tree for a program run from the build tree.

@@ -18,21 +18,13 @@
 #include "frontend/settings.h"
 #include "frontend/text_file.h"
 #include "ui/dialog_service.h"
+#include "ui/engine_text.h"
 #include "ui/name_filter.h"
+#include "ui/tab_layout.h"
 
 namespace kalvo {
 
 namespace {
-
-QString FromEngine(const std::string& text) {
-    return QString::fromLatin1(text);
-}
-std::string ToEngine(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-std::string FileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 constexpr qsizetype kMaxExpressionLength = 255;
 const QString kUserFuncsFilter = QStringLiteral("User functions files (*.FNC)");
@@ -48,11 +40,7 @@ UserFuncsTab::UserFuncsTab(CalculatorSession& session, DialogService& dialogs,
       m_currentFile(std::move(currentFile)) {
     setObjectName("tsUserFuncs");
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(tr("User define functions"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    layout->addWidget(caption);
+    AddTabCaption(layout, this, tr("User define functions"));
 
     auto* fields = new QGridLayout;
     m_name = new QLineEdit(this);
@@ -80,10 +68,7 @@ UserFuncsTab::UserFuncsTab(CalculatorSession& session, DialogService& dialogs,
 
     auto* buttons = new QVBoxLayout;
     auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
+        return AddButton(buttons, this, name, text, handler);
     };
     addButton("bbUserFuncAdd", tr("&Add/Modify"), [this] { AddModify(); });
     addButton("bbUserFuncDelete", tr("&Delete"), [this] { DeleteSelected(); });

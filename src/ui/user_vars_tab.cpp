@@ -13,21 +13,13 @@
 #include "frontend/settings.h"
 #include "frontend/user_vars_file.h"
 #include "ui/dialog_service.h"
+#include "ui/engine_text.h"
 #include "ui/name_filter.h"
+#include "ui/tab_layout.h"
 
 namespace kalvo {
 
 namespace {
-
-QString FromEngine(const std::string& text) {
-    return QString::fromLatin1(text);
-}
-std::string ToEngine(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-std::string FileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 const QString kUserVarsFilter = QStringLiteral("User variables files (*.USR)");
 
@@ -42,11 +34,7 @@ UserVarsTab::UserVarsTab(CalculatorSession& session, DialogService& dialogs,
       m_currentFile(std::move(currentFile)) {
     setObjectName("tsUserVars");
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(tr("User define variables"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    layout->addWidget(caption);
+    AddTabCaption(layout, this, tr("User define variables"));
 
     auto* fields = new QGridLayout;
     m_name = new QLineEdit(this);
@@ -74,10 +62,7 @@ UserVarsTab::UserVarsTab(CalculatorSession& session, DialogService& dialogs,
 
     auto* buttons = new QVBoxLayout;
     auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
+        return AddButton(buttons, this, name, text, handler);
     };
     addButton("bbUserVarAdd", tr("&Add/Modify"), [this] { AddModify(); });
     addButton("bbUserVarDelete", tr("&Delete"), [this] { DeleteSelected(); });

@@ -11,6 +11,8 @@
 #include "frontend/calculator_session.h"
 #include "frontend/variable_edit.h"
 #include "ui/dialog_service.h"
+#include "ui/engine_text.h"
+#include "ui/tab_layout.h"
 #include "ui/theme_colors.h"
 
 namespace kalvo {
@@ -19,21 +21,13 @@ namespace {
 
 constexpr int kHelpContext = 3;
 
-QString FromEngine(const std::string& text) {
-    return QString::fromLatin1(text);
-}
-
 }  // namespace
 
 VariablesTab::VariablesTab(CalculatorSession& session, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_session(session), m_dialogs(dialogs) {
     setObjectName("tsVariables");
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(tr("Predefine variables"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    layout->addWidget(caption);
+    AddTabCaption(layout, this, tr("Predefine variables"));
 
     auto* grid = new QGridLayout;
     for (int slot = 1; slot <= kTabVariableCount; ++slot) {
@@ -70,10 +64,7 @@ VariablesTab::VariablesTab(CalculatorSession& session, DialogService& dialogs, Q
 
     auto* buttons = new QHBoxLayout;
     auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
+        return AddButton(buttons, this, name, text, handler);
     };
     addButton("bbCalcAll", tr("Calculate &All"), [this] { CalculateAll(); });
     addButton("bbSaveVars", tr("&Save"), [this] { SaveToFile(); });
