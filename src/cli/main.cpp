@@ -19,18 +19,19 @@ using kalvo::CalculatorSession;
 using kalvo::CliHost;
 using kalvo::ResultLine;
 
-void OnInterrupt(int) {
-    CliHost::RequestBreak();
+volatile std::sig_atomic_t g_evaluating = 0;
+
+// Ctrl+C during an evaluation breaks that evaluation; anywhere else it ends the program,
+// as it would without a handler.
+void OnInterrupt(int signal) {
+    if (g_evaluating) {
+        CliHost::RequestBreak();
+        return;
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
-void InstallInterruptHandler(struct sigaction* previous) {
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, previous);
-}
-
-/// Evaluates one line and prints its result line; returns false when it failed.
 bool RunLine(CalculatorSession& session, const std::string& line, bool tape, bool interactive) {
     if (line.empty()) {
         std::cout << '\n';
@@ -40,18 +41,11 @@ bool RunLine(CalculatorSession& session, const std::string& line, bool tape, boo
         return true;
     }
     const std::string input = kalvo::ToLatin1(line);
-    // At an interactive prompt Ctrl+C keeps its usual meaning; during an evaluation it
-    // breaks the evaluation.
-    struct sigaction previous {};
-    if (interactive) {
-        InstallInterruptHandler(&previous);
-    }
     CliHost::ResetBreak();
     const std::size_t tapeBefore = session.Tape().size();
+    g_evaluating = 1;
     ResultLine result = session.Evaluate(input, true);
-    if (interactive) {
-        sigaction(SIGINT, &previous, nullptr);
-    }
+    g_evaluating = 0;
 
     std::string text = result.text;
     if (tape && result.kind == ResultLine::Kind::kValue && session.Tape().size() > tapeBefore) {
@@ -102,9 +96,10 @@ int main(int argc, char** argv) {
 
     const bool interactive =
         options->expressions.empty() && isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0;
-    if (!interactive) {
-        InstallInterruptHandler(nullptr);
-    }
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
     if (!options->expressions.empty()) {
         for (const std::string& expression : options->expressions) {
             allOk = RunLine(session, expression, options->tape, false) && allOk;
