@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QDate>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -391,7 +392,7 @@ void TfmCalc::StartTimer(TimerPurpose purpose) {
 
 void TfmCalc::TimerTick() {
     if (m_timerPurpose == kGreeting) {
-        const double day = QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
+        const double day = m_greetingTime.msecsSinceStartOfDay() / 86400000.0;
         ShowAssistantText(FromEngine(GreetingText(day)));
     } else {
         RefreshAssistant();
@@ -490,8 +491,16 @@ void TfmCalc::DeleteListEntry(QComboBox* list) {
 void TfmCalc::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     ShowStarted();
+    // The first show greets; a later one greets again (with the first greeting's time of
+    // day) only when more than a day has passed since the last greeting.
+    const QDate today = QDate::currentDate();
     if (!m_greeted) {
         m_greeted = true;
+        m_greetingTime = QTime::currentTime();
+        m_greetingDate = today;
+        StartTimer(kGreeting);
+    } else if (GreetAgain(m_greetingDate.toJulianDay(), today.toJulianDay())) {
+        m_greetingDate = today;
         StartTimer(kGreeting);
     }
 }

@@ -3,6 +3,8 @@
 #include <map>
 #include <vector>
 
+#include <QDate>
+#include <QTime>
 #include <QTimer>
 #include <QWidget>
 
@@ -213,6 +215,8 @@ class TfmCalc : public QWidget, public EngineHost {
     int m_insertionStart = 0;
     bool m_evaluating = false;
     bool m_greeted = false;
+    QTime m_greetingTime;  ///< time of day of the first greeting, kept for the run
+    QDate m_greetingDate;  ///< day of the last greeting
     bool m_showComp = true;
     bool m_compShown = false;
 };

@@ -29,3 +29,15 @@ TEST(GreetingText, FollowsTheTimeOfDay) {
 
 }  // namespace
 }  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST(GreetAgain, OnlyAfterMoreThanOneDay) {
+    EXPECT_FALSE(GreetAgain(100, 100));
+    EXPECT_FALSE(GreetAgain(100, 101));
+    EXPECT_TRUE(GreetAgain(100, 102));
+}
+
+}  // namespace
+}  // namespace kalvo
