@@ -13,7 +13,7 @@ inline constexpr char kPiSign = '\xB6';
 /// Fixed character classes of the grammar, as bit flags per Latin-1 character.
 namespace char_class {
 
-enum : std::uint8_t {
+enum : std::uint16_t {
     kAdditive = 1,            ///< + - & | backslash
     kMultiplicative = 2,      ///< * / %
     kFollower = 4,            ///< may follow an operand
@@ -21,12 +21,13 @@ enum : std::uint8_t {
     kLetter = 16,             ///< A-Z a-z
     kBadTermStart = 32,       ///< may not begin a term: % & backslash ^ | squared cubed
     kBadAfterPower = 64,      ///< may not follow "^"
-    kPostfixOrTermEnd = 128,  ///< "^" squared root cubed, or a character that ends a term
+    kPostfix = 128,           ///< "^" squared root cubed
+    kTermEnd = 256,           ///< may follow a term's first factor: ")" the end, + - & | backslash * / %
 };
 
-constexpr std::array<std::uint8_t, 256> MakeTable() {
-    std::array<std::uint8_t, 256> t{};
-    auto set = [&t](char c, std::uint8_t flags) { t[static_cast<unsigned char>(c)] |= flags; };
+constexpr std::array<std::uint16_t, 256> MakeTable() {
+    std::array<std::uint16_t, 256> t{};
+    auto set = [&t](char c, std::uint16_t flags) { t[static_cast<unsigned char>(c)] |= flags; };
     for (char c : {'+', '-', '&', '|', '\\'}) {
         set(c, kAdditive | kFollower | kTerminator);
     }
@@ -48,15 +49,18 @@ constexpr std::array<std::uint8_t, 256> MakeTable() {
         set(c, kBadTermStart | kBadAfterPower);
     }
     set(kRootSign, kBadAfterPower);
+    for (char c : {')', '\x7F', '+', '-', '&', '|', '\\', '*', '/', '%'}) {
+        set(c, kTermEnd);
+    }
     for (char c : {'^', kSquareSign, kCubeSign, kRootSign}) {
-        set(c, kPostfixOrTermEnd);
+        set(c, kPostfix);
     }
     return t;
 }
 
-inline constexpr std::array<std::uint8_t, 256> kTable = MakeTable();
+inline constexpr std::array<std::uint16_t, 256> kTable = MakeTable();
 
-inline bool Is(char c, std::uint8_t flags) {
+inline bool Is(char c, std::uint16_t flags) {
     return (kTable[static_cast<unsigned char>(c)] & flags) != 0;
 }
 

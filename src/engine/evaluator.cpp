@@ -76,7 +76,7 @@ Real Engine::Term() {
         return result;
     }
     c = m_state.currentChar;
-    if (c != ')' && c != kEndMarker && !IsAdditive(c) && !IsMultiplicative(c)) {
+    if (!char_class::Is(c, char_class::kTermEnd)) {
         // Inside an argument list another character (such as ",") ends the term.
         if (m_state.argDepth == 0) {
             RaiseError(kErrSyntax);
@@ -230,7 +230,7 @@ Real Engine::FactorBody() {
     }
     // Any other operand start (a bitwise operator) consumes nothing and leaves 0.
     if (m_state.errorFlag || !postfix ||
-        !char_class::Is(m_state.currentChar, char_class::kPostfixOrTermEnd)) {
+        !char_class::Is(m_state.currentChar, char_class::kPostfix)) {
         return result;
     }
 
