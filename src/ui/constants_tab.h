@@ -38,6 +38,7 @@ class ConstantsTab : public QWidget {
     void Reload();
 
     QListWidget* List() const { return m_list; }
+    QLineEdit* FindField() const { return m_find; }
 
   private:
     void ShowLines();

@@ -469,6 +469,10 @@ void TfmCalc::TabChanged(int index) {
         m_edit1->setFocus();
     } else if (index == kTapeTab && m_tapeTab->PrintButton()->isEnabled()) {
         m_tapeTab->PrintButton()->setFocus();
+    } else if (index == kConstantsTab) {
+        m_constantsTab->FindField()->setFocus();
+    } else if (index == kVariablesTab) {
+        m_variablesTab->ExpressionField(kSlotX)->setFocus();
     }
 }
 

@@ -94,6 +94,21 @@ TEST_F(MainWindowTest, TapeTabFocusesPrintWhenThereIsATape) {
     EXPECT_TRUE(edit1->hasFocus());
 }
 
+TEST_F(MainWindowTest, ConstantsAndVariablesTabsFocusTheirFirstField) {
+    struct Row {
+        TfmCalc::Tab tab;
+        const char* field;
+    };
+    for (const Row& row : {Row{TfmCalc::kConstantsTab, "edFind"},
+                           Row{TfmCalc::kVariablesTab, "edVar1"}}) {
+        SCOPED_TRACE(row.field);
+        edit1->setFocus();
+        Find<QTabWidget>("PageControl1")->setCurrentIndex(row.tab);
+        EXPECT_TRUE(Find<QLineEdit>(row.field)->hasFocus());
+        Find<QTabWidget>("PageControl1")->setCurrentIndex(TfmCalc::kCalculatorTab);
+    }
+}
+
 TEST_F(MainWindowTest, ShortcutsKeepTheirUsualMeaningOnOtherTabs) {
     Evaluate("1+1");
     Find<QTabWidget>("PageControl1")->setCurrentIndex(TfmCalc::kTapeTab);
