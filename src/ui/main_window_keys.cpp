@@ -90,6 +90,10 @@ bool TfmCalc::HandleKey(QWidget* target, QKeyEvent* key) {
         if (InCalculatorScope(target) && TriggerShortcut(key, held == Qt::AltModifier)) {
             return true;
         }
+        if (target == m_edit2) {
+            m_edit1->setFocus();  // the result line hands every key over to the input line
+            return true;
+        }
         return false;
     }
     if (code == Qt::Key_Delete && held == Qt::NoModifier) {

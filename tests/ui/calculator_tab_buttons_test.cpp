@@ -68,9 +68,21 @@ TEST_F(MainWindowTest, KeysAndClicksOnTheResultLineGoToTheInputLine) {
     Evaluate("1+1");
     QTest::mouseClick(edit2, Qt::LeftButton);
     EXPECT_TRUE(edit1->hasFocus());
-    edit2->setFocus();
-    QTest::keyClick(edit2, Qt::Key_A);
-    EXPECT_TRUE(edit1->hasFocus());
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    // Ctrl+X and Alt+B have no shortcut of their own.
+    for (const Row& row : {Row{"A", Qt::Key_A, Qt::NoModifier},
+                           Row{"Ctrl+X", Qt::Key_X, Qt::ControlModifier},
+                           Row{"Alt+B", Qt::Key_B, Qt::AltModifier}}) {
+        SCOPED_TRACE(row.name);
+        edit2->setFocus();
+        QTest::keyClick(edit2, row.key, row.modifiers);
+        EXPECT_TRUE(edit1->hasFocus());
+        EXPECT_EQ(edit1->text(), "1+1");
+    }
 }
 
 TEST_F(MainWindowTest, EnterOnAnotherTabEvaluatesOnlyFromTheInputLine) {
