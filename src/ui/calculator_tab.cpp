@@ -30,6 +30,7 @@ namespace kalvo {
 namespace {
 
 constexpr char kHintProperty[] = "kalvoHint";
+constexpr int kDigitsLimit = 22;  ///< widest display in base dec and hex
 
 QPushButton* MakeButton(const QString& caption, const char* name, const QString& hint,
                         QWidget* parent) {
@@ -290,6 +291,10 @@ void TfmCalc::BaseClicked(int index) {
     }
     ShowResult(evaluated);
     UpdateDigitsSpin();
+    if (index != kBin) {
+        const QSignalBlocker block(m_digits);
+        m_digits->setMaximum(kDigitsLimit);
+    }
     // The switch's line replaces an error message but leaves its span selected.
     if (line.kind == ResultLine::Kind::kValue) {
         ShowValueText(QString::fromLatin1(line.text));
@@ -325,9 +330,13 @@ void TfmCalc::UpdateDigitsSpin() {
 void TfmCalc::DigitsChanged(int position) {
     ResultLine shown;
     const int snapped = m_session.SetDigitsPosition(position, &shown);
+    const QSignalBlocker block(m_digits);
     if (snapped != position) {
-        const QSignalBlocker block(m_digits);
         m_digits->setValue(snapped);
+    }
+    if (m_session.NumberBase() != kBin) {
+        // Once the user moves the spin, every notation may use the widest display.
+        m_digits->setMaximum(kDigitsLimit);
     }
     ShowAnswerOfMode(shown);
 }

@@ -26,6 +26,26 @@ TEST_F(MainWindowTest, NotationClampsDigitsToTheNewMinimum) {
     EXPECT_EQ(digits->minimum(), 11);
 }
 
+TEST_F(MainWindowTest, DigitsSpinAndDecimalBaseOpenTheWidestDisplay) {
+    auto* digits = Find<QSpinBox>("udDigits");
+    Choice("rgNotation", 1)->click();  // Fix: 3..20
+    ASSERT_EQ(digits->maximum(), 20);
+    digits->setValue(19);
+    EXPECT_EQ(digits->maximum(), 22) << "after a change of the spin";
+    digits->stepUp();
+    digits->stepUp();
+    digits->stepUp();
+    EXPECT_EQ(window->Session().Digits(), 22);
+
+    Choice("rgNotation", 0)->click();  // Scn: 8..21
+    ASSERT_EQ(digits->maximum(), 21);
+    Choice("rgBase", 1)->click();
+    EXPECT_EQ(digits->maximum(), 22) << "hex";
+    Choice("rgNotation", 0)->click();
+    Choice("rgBase", 0)->click();
+    EXPECT_EQ(digits->maximum(), 22) << "dec";
+}
+
 TEST_F(MainWindowTest, NotationSwitchShowsTheLastAnswerAgain) {
     Evaluate("1/8");
     Choice("rgNotation", 1)->click();
