@@ -274,8 +274,15 @@ void TfmCalc::ShowAnswerOfMode(const ResultLine& line) {
 }
 
 void TfmCalc::NotationClicked(int index) {
+    const int minimum = m_digits->minimum();
+    const int maximum = m_digits->maximum();
     const ResultLine line = m_session.SetNotation(index);
     UpdateDigitsSpin();
+    if (index == kSxg && m_session.NumberBase() != kBin) {
+        // The sexagesimal notation has no width rule of its own: the spin keeps its range.
+        const QSignalBlocker block(m_digits);
+        m_digits->setRange(minimum, maximum);
+    }
     ShowAnswerOfMode(line);
 }
 

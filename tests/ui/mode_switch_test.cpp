@@ -46,6 +46,15 @@ TEST_F(MainWindowTest, DigitsSpinAndDecimalBaseOpenTheWidestDisplay) {
     EXPECT_EQ(digits->maximum(), 22) << "dec";
 }
 
+TEST_F(MainWindowTest, SexagesimalNotationKeepsTheDigitsRange) {
+    auto* digits = Find<QSpinBox>("udDigits");
+    Choice("rgNotation", 1)->click();  // Fix: 3..20
+    Choice("rgNotation", 3)->click();
+    EXPECT_EQ(digits->minimum(), 3);
+    EXPECT_EQ(digits->maximum(), 20);
+    EXPECT_EQ(digits->value(), window->Session().Digits());
+}
+
 TEST_F(MainWindowTest, NotationSwitchShowsTheLastAnswerAgain) {
     Evaluate("1/8");
     Choice("rgNotation", 1)->click();
