@@ -74,9 +74,9 @@ TEST_F(MainWindowTest, KeysAndClicksOnTheResultLineGoToTheInputLine) {
         Qt::KeyboardModifiers modifiers;
     };
     // Ctrl+X and Alt+B have no shortcut of their own.
-    for (const Row& row : {Row{"A", Qt::Key_A, Qt::NoModifier},
-                           Row{"Ctrl+X", Qt::Key_X, Qt::ControlModifier},
-                           Row{"Alt+B", Qt::Key_B, Qt::AltModifier}}) {
+    for (const Row& row :
+         {Row{"A", Qt::Key_A, Qt::NoModifier}, Row{"Ctrl+X", Qt::Key_X, Qt::ControlModifier},
+          Row{"Alt+B", Qt::Key_B, Qt::AltModifier}}) {
         SCOPED_TRACE(row.name);
         edit2->setFocus();
         QTest::keyClick(edit2, row.key, row.modifiers);
@@ -111,8 +111,8 @@ TEST_F(MainWindowTest, ConstantsAndVariablesTabsFocusTheirFirstField) {
         TfmCalc::Tab tab;
         const char* field;
     };
-    for (const Row& row : {Row{TfmCalc::kConstantsTab, "edFind"},
-                           Row{TfmCalc::kVariablesTab, "edVar1"}}) {
+    for (const Row& row :
+         {Row{TfmCalc::kConstantsTab, "edFind"}, Row{TfmCalc::kVariablesTab, "edVar1"}}) {
         SCOPED_TRACE(row.field);
         edit1->setFocus();
         Find<QTabWidget>("PageControl1")->setCurrentIndex(row.tab);
