@@ -62,11 +62,8 @@ void Engine::EvaluateVariableEditAndKeepPlace(int slot) {
 }
 
 Real Engine::ReadVariable(int slot, int sign, int nameStart) {
-    if (m_state.currentChar != kEndMarker) {
-        // The character after the letter is read again below. (Testing the scan position
-        // against the length instead would drop a last character, as in «X²».)
-        --m_state.scanPos;
-    }
+    // The scanner stands on the character after the letter. The prompt and the variables
+    // panel evaluate with the same scanner, and both put its place back afterwards.
     if (m_state.Var(slot) == kUndefinedValue) {
         if (m_state.VarText(slot).empty()) {
             if (!PromptAndKeepPlace(slot)) {
@@ -82,7 +79,6 @@ Real Engine::ReadVariable(int slot, int sign, int nameStart) {
     }
     Real result = sign * m_state.Var(slot);
     m_state.usedValues.push_back(result);
-    Advance();
     return OperandCheck() ? result : 0;
 }
 
