@@ -20,24 +20,22 @@ struct Row {
 TEST(FormatComplexTest, Rows) {
     const std::vector<Row> rows = {
         {"fix rect", kFix, kRect, 8, MakeRect(1, 2), "1.0+2.0i"},
-        // -2: k = 4 (signed above 1), "2.0000" trims to "2.0".
+        // -2: a negative part above 1 gets width - 4 decimals, "2.0000" trims to "2.0".
         {"fix rect negative imaginary", kFix, kRect, 8, MakeRect(1, -2), "1.0-2.0i"},
         {"fix rect both negative", kFix, kRect, 8, MakeRect(-1, -2), "-1.0-2.0i"},
-        // Argument pi/2 = 1.5707963: k = 3, five decimals 1.57080 -> "1.5708".
+        // Argument pi/2 = 1.5707963: width - 3 = five decimals, 1.57080 -> "1.5708".
         {"fix polar", kFix, kPolar, 8, MakeRect(0, 2), "2.0*exp(1.5708i)"},
-        // 1-i: modulus 1.41421356 with five decimals; argument -0.785398163, k = 3
-        // (below 1), 0.78540 -> "0.7854".
-        {"fix polar negative argument", kFix, kPolar, 8, MakeRect(1, -1),
-         "1.41421*exp(-0.7854i)"},
-        // -i: argument -1.5707963, k = 4, four decimals.
+        // 1-i: modulus 1.41421356 with five decimals; argument -0.785398163 (below 1)
+        // also with five, 0.78540 -> "0.7854".
+        {"fix polar negative argument", kFix, kPolar, 8, MakeRect(1, -1), "1.41421*exp(-0.7854i)"},
+        // -i: argument -1.5707963, negative and above 1: four decimals.
         {"fix polar minus i", kFix, kPolar, 8, MakeRect(0, -1), "1.0*exp(-1.5708i)"},
         // A polar input is converted when the form is Rect: 2*exp(0i) = 2+0i.
         {"polar input shown rect", kFix, kRect, 8, MakePolar(2, 0), "2.0+0.0i"},
-        // Imaginary part 1.23456789: "+" keeps k = 3 (1.23457), "-" gives k = 4 (1.2346).
-        {"imaginary plus five decimals", kFix, kRect, 8, MakeRect(1, 1.23456789L),
-         "1.0+1.23457i"},
-        {"imaginary minus four decimals", kFix, kRect, 8, MakeRect(1, -1.23456789L),
-         "1.0-1.2346i"},
+        // Imaginary part 1.23456789: after "+" five decimals (1.23457), after "-" four
+        // (1.2346), as the sign takes a place of the width.
+        {"imaginary plus five decimals", kFix, kRect, 8, MakeRect(1, 1.23456789L), "1.0+1.23457i"},
+        {"imaginary minus four decimals", kFix, kRect, 8, MakeRect(1, -1.23456789L), "1.0-1.2346i"},
         // The imaginary part always counts a sign: below 1 it gets 5 decimals, the
         // real part 6.
         {"imaginary never k2", kFix, kRect, 8, MakeRect(0.123456789L, 0.123456789L),
