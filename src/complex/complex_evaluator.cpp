@@ -422,66 +422,48 @@ ComplexNum ComplexEvaluator::CallFunction(int code, const ComplexNum& z) {
 }
 
 ComplexNum ComplexEvaluator::Comp() {
-    // The scanner stands on the "(" of "comp(".
-    const int firstStart = m_scanPos + 1;
-    char closer = 0;
-    int closerPos = 0;
-    Real first = 0;
-    if (!CollectArgument(firstStart, closer, closerPos) ||
-        !EvaluateArgument(firstStart, closerPos - 1, first)) {
-        return CxZero;
+    // The scanner stands on the "(" of "comp(". Two real arguments follow, the first
+    // ended by ",", the second by ")".
+    Real parts[2] = {0, 0};
+    int start = m_scanPos + 1;
+    for (int k = 0; k < 2; ++k) {
+        std::string argument;
+        const int end = ArgumentEnd(m_text, start, argument);
+        if (end > Length()) {
+            RaiseErrorAt(kErrMissingClosing, Length(), 1);
+            return CxZero;
+        }
+        if (argument.empty()) {
+            RaiseErrorAt(kErrMissingArgument, end, 1);
+            return CxZero;
+        }
+        if (!EvaluateArgument(argument, start, parts[k])) {
+            return CxZero;
+        }
+        const char closer = CharAt(end);
+        if (k == 0 && closer != ',') {
+            RaiseErrorAt(kErrCommaExpected, end, 1);
+            return CxZero;
+        }
+        if (k == 1 && closer != ')') {
+            RaiseErrorAt(kErrSyntax, end, 1);
+            return CxZero;
+        }
+        start = end + 1;
+        m_scanPos = end;
     }
-    if (closer != ',') {
-        RaiseErrorAt(kErrCommaExpected, closerPos, 1);
-        return CxZero;
-    }
-    const int secondStart = closerPos + 1;
-    Real second = 0;
-    if (!CollectArgument(secondStart, closer, closerPos) ||
-        !EvaluateArgument(secondStart, closerPos - 1, second)) {
-        return CxZero;
-    }
-    if (closer != ')') {
-        RaiseErrorAt(kErrSyntax, closerPos, 1);
-        return CxZero;
-    }
-    m_scanPos = closerPos;
     Advance();  // past the closing ")"
     if (m_engine.State().display.complexForm == kPolar) {
-        return NormalizePolar(MakePolar(first, second));
+        return NormalizePolar(MakePolar(parts[0], parts[1]));
     }
-    return MakeRect(first, second);
+    return MakeRect(parts[0], parts[1]);
 }
 
-bool ComplexEvaluator::CollectArgument(int start, char& closer, int& closerPos) {
-    int depth = 0;
-    for (int pos = start; pos <= Length(); ++pos) {
-        const char c = CharAt(pos);
-        if (c == '(') {
-            ++depth;
-        } else if ((c == ')' || c == ',') && depth == 0) {
-            if (pos == start) {
-                RaiseErrorAt(kErrMissingArgument, pos, 1);
-                return false;
-            }
-            closer = c;
-            closerPos = pos;
-            return true;
-        } else if (c == ')') {
-            --depth;
-        }
-    }
-    RaiseErrorAt(kErrMissingClosing, Length(), 1);
-    return false;
-}
-
-bool ComplexEvaluator::EvaluateArgument(int start, int end, Real& value) {
+bool ComplexEvaluator::EvaluateArgument(const std::string& argument, int start, Real& value) {
     EngineState& state = m_engine.State();
     state.argDepth = 0;
     Engine::Report report;
-    value = m_engine.EvaluateReport(m_text.substr(static_cast<std::size_t>(start - 1),
-                                                  static_cast<std::size_t>(end - start + 1)),
-                                    report);
+    value = m_engine.EvaluateReport(argument, report);
     if (report.errorFlag) {
         // The real engine counts from the argument's first character.
         RaiseErrorAt(state.errorCode, start - 1 + std::max(report.errorPos, 1),

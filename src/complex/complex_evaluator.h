@@ -58,8 +58,9 @@ class ComplexEvaluator {
     ComplexNum ApplyPostfix(ComplexNum value);
     ComplexNum Divide(const ComplexNum& dividend, const ComplexNum& divisor, int divisorStart);
 
-    bool CollectArgument(int start, char& closer, int& closerPos);
-    bool EvaluateArgument(int start, int end, Real& value);
+    /// Evaluates an argument of comp(...) that starts at position `start` with the real
+    /// engine, moving its error position into this text.
+    bool EvaluateArgument(const std::string& argument, int start, Real& value);
     bool FollowerCheck();
     bool MathFaultRaised(ComplexNum& result);
 

@@ -4,7 +4,7 @@
 
 #include "display/format_complex.h"
 #include "engine/error_codes.h"
-#include "frontend/paren_check.h"
+#include "frontend/field_evaluation.h"
 
 namespace kalvo {
 
@@ -31,12 +31,12 @@ std::string CalculatorSession::DigitSetFor(int base) {
 
 ResultLine CalculatorSession::ErrorLine(const std::string& typed, const std::string& blankFree,
                                         int code, int pos, int length) {
-    MappedSpan span = MapPosition(typed, blankFree, pos, length);
+    ShownError shown = ShowError(m_engine, typed, blankFree, code, pos, length);
     ResultLine line;
     line.kind = ResultLine::Kind::kError;
-    line.text = m_engine.ErrorText(code) + ": position " + std::to_string(span.pos);
-    line.selectStart = std::max(span.pos - 1, 0);
-    line.selectLength = span.length;
+    line.text = std::move(shown.text);
+    line.selectStart = shown.selectStart;
+    line.selectLength = shown.selectLength;
     return line;
 }
 

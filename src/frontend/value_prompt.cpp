@@ -1,10 +1,8 @@
 #include "frontend/value_prompt.h"
 
-#include <algorithm>
-
 #include "display/format_real.h"
 #include "engine/float_fault.h"
-#include "frontend/paren_check.h"
+#include "frontend/field_evaluation.h"
 
 namespace kalvo {
 
@@ -22,49 +20,37 @@ ValuePromptOutcome ValuePromptOk(Engine& engine, int slot, const std::string& ty
     s.errorFlag = false;
     s.VarText(slot) = typed;
 
-    ParenCheck check = CheckParens(typed);
-    s.text = check.blankFree;
-    int code = check.errorCode;
-    int pos = check.errorPos;
-    int length = check.errorLength;
-    bool failed = check.errorFlag;
-    Real value = 0;
-    if (!failed && !check.blankFree.empty()) {
-        try {
-            value = engine.Evaluate(check.blankFree);
-        } catch (const FloatFaultError& fault) {
-            s.errorFlag = false;
-            ValuePromptOutcome outcome;
-            outcome.action = ValuePromptOutcome::Action::kStayFault;
-            outcome.message = fault.what();
-            return outcome;
-        }
-        failed = s.errorFlag;
-        code = s.errorCode;
-        pos = s.errorPos;
-        length = s.errorLength;
+    FieldEvaluation field;
+    try {
+        field = EvaluateField(engine, typed, false);
+    } catch (const FloatFaultError& fault) {
+        s.errorFlag = false;
+        ValuePromptOutcome outcome;
+        outcome.action = ValuePromptOutcome::Action::kStayFault;
+        outcome.message = fault.what();
+        return outcome;
     }
 
     ValuePromptOutcome outcome;
-    if (check.blankFree.empty()) {
+    if (field.check.blankFree.empty()) {
         // The engine treats an empty text as 0; the prompt insists on an expression.
         s.errorFlag = true;
         s.errorPos = 1;
         outcome.action = ValuePromptOutcome::Action::kStayEmpty;
         return outcome;
     }
-    if (failed) {
-        MappedSpan span = MapPosition(typed, check.blankFree, pos, length);
+    if (field.failed) {
+        const ShownError shown = field.Error(engine, typed);
         outcome.action = ValuePromptOutcome::Action::kStayError;
-        outcome.message = engine.ErrorText(code) + ": position " + std::to_string(span.pos);
-        outcome.selectStart = std::max(span.pos - 1, 0);
-        outcome.selectLength = span.length;
+        outcome.message = shown.text;
+        outcome.selectStart = shown.selectStart;
+        outcome.selectLength = shown.selectLength;
         s.errorFlag = false;
         return outcome;
     }
     // Only a value that evaluated cleanly replaces the slot's value, so that a failed OK
     // followed by Cancel leaves the variable undefined and it is asked for again.
-    s.Var(slot) = value;
+    s.Var(slot) = field.value;
     outcome.action = ValuePromptOutcome::Action::kClose;
     return outcome;
 }

@@ -10,6 +10,25 @@ class QLineEdit;
 
 namespace kalvo {
 
+/// A validator's range, kept so that minimum <= maximum: raising the minimum above the
+/// maximum raises the maximum to it, and lowering the maximum lowers the minimum.
+template <typename T>
+struct ValidRange {
+    T min;
+    T max;
+
+    ValidRange(T minimum, T maximum) : min(minimum), max(maximum < minimum ? minimum : maximum) {}
+    void SetMinimum(T minimum) {
+        min = minimum;
+        max = max < minimum ? minimum : max;
+    }
+    void SetMaximum(T maximum) {
+        max = maximum;
+        min = maximum < min ? maximum : min;
+    }
+    bool Contains(T v) const { return v >= min && v <= max; }
+};
+
 /// Common part of the numeric field guards: the guarded field, its display name, its own
 /// colours, the last text that passed the character check and the change handler the
 /// field had before (called after the guard's own work on every change).

@@ -28,7 +28,7 @@ int OffendingPosition(const QString& text) {
 
 TIntValidate::TIntValidate(long minimum, const QString& caption, QObject* owner, QLineEdit* field,
                            long maximum)
-    : FieldValidator(field, caption, owner), m_min(minimum), m_max(std::max(minimum, maximum)) {
+    : FieldValidator(field, caption, owner), m_range(minimum, maximum) {
     // A field that starts with text that is no number: drop characters until it is one.
     QString good = field->text();
     long value = 0;
@@ -52,18 +52,16 @@ bool TIntValidate::Parse(const QString& text, long* value) {
 }
 
 void TIntValidate::SetMinimum(long minimum) {
-    m_min = minimum;
-    m_max = std::max(m_max, minimum);
+    m_range.SetMinimum(minimum);
 }
 
 void TIntValidate::SetMaximum(long maximum) {
-    m_max = maximum;
-    m_min = std::min(m_min, maximum);
+    m_range.SetMaximum(maximum);
 }
 
 void TIntValidate::SetValue(long v) {
     m_value = v;
-    if (v >= m_min && v <= m_max && !Field()->text().isEmpty()) {
+    if (m_range.Contains(v) && !Field()->text().isEmpty()) {
         WriteField(QString::number(v));
         SetLastGood(Field()->text());
         ShowInRange(true);
@@ -80,7 +78,7 @@ long TIntValidate::Value() {
 
 bool TIntValidate::IsValid() const {
     long value = 0;
-    return Parse(Field()->text(), &value) && value >= m_min && value <= m_max;
+    return Parse(Field()->text(), &value) && m_range.Contains(value);
 }
 
 void TIntValidate::Check() {
@@ -99,7 +97,7 @@ void TIntValidate::Check() {
         return;
     }
     m_value = value;
-    ShowInRange(value >= m_min && value <= m_max);
+    ShowInRange(m_range.Contains(value));
 }
 
 }  // namespace kalvo

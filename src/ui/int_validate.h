@@ -16,8 +16,8 @@ class TIntValidate : public FieldValidator {
     TIntValidate(long minimum, const QString& caption, QObject* owner, QLineEdit* field,
                  long maximum);
 
-    long Minimum() const { return m_min; }
-    long Maximum() const { return m_max; }
+    long Minimum() const { return m_range.min; }
+    long Maximum() const { return m_range.max; }
     /// Raising the minimum above the maximum raises the maximum with it.
     void SetMinimum(long minimum);
     /// Lowering the maximum below the minimum lowers the minimum with it.
@@ -36,8 +36,7 @@ class TIntValidate : public FieldValidator {
     void Check() override;
 
   private:
-    long m_min;
-    long m_max;
+    ValidRange<long> m_range;
     long m_value = 0;
 };
 

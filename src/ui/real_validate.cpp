@@ -17,7 +17,7 @@ bool IsDigit(QChar c) {
 
 TRealValidate::TRealValidate(QLineEdit* field, const QString& caption, QObject* owner, Real minimum,
                              Real maximum)
-    : FieldValidator(field, caption, owner), m_min(minimum), m_max(std::max(minimum, maximum)) {
+    : FieldValidator(field, caption, owner), m_range(minimum, maximum) {
     Parse(field->text(), &m_value);
 }
 
@@ -70,13 +70,11 @@ bool TRealValidate::Parse(const QString& text, Real* value) {
 }
 
 void TRealValidate::SetMinimum(Real minimum) {
-    m_min = minimum;
-    m_max = std::max(m_max, minimum);
+    m_range.SetMinimum(minimum);
 }
 
 void TRealValidate::SetMaximum(Real maximum) {
-    m_max = maximum;
-    m_min = std::min(m_min, maximum);
+    m_range.SetMaximum(maximum);
 }
 
 Real TRealValidate::Value() {
@@ -86,7 +84,7 @@ Real TRealValidate::Value() {
 
 bool TRealValidate::IsValid() const {
     Real value = 0;
-    return Parse(Field()->text(), &value) && value >= m_min && value <= m_max;
+    return Parse(Field()->text(), &value) && m_range.Contains(value);
 }
 
 void TRealValidate::Check() {
@@ -107,7 +105,7 @@ void TRealValidate::Check() {
     if (Parse(Field()->text(), &value)) {
         m_value = value;
     }
-    ShowInRange(m_value >= m_min && m_value <= m_max);
+    ShowInRange(m_range.Contains(m_value));
 }
 
 }  // namespace kalvo

@@ -16,8 +16,8 @@ class TRealValidate : public FieldValidator {
     TRealValidate(QLineEdit* field, const QString& caption, QObject* owner, Real minimum,
                   Real maximum);
 
-    Real Minimum() const { return m_min; }
-    Real Maximum() const { return m_max; }
+    Real Minimum() const { return m_range.min; }
+    Real Maximum() const { return m_range.max; }
     void SetMinimum(Real minimum);
     void SetMaximum(Real maximum);
     /// The field's number (read again); the last value when the field holds none.
@@ -33,8 +33,7 @@ class TRealValidate : public FieldValidator {
     void Check() override;
 
   private:
-    Real m_min;
-    Real m_max;
+    ValidRange<Real> m_range;
     Real m_value = 0;
 };
 

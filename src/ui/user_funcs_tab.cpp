@@ -4,13 +4,8 @@
 #include <vector>
 
 #include <QFile>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "engine/user_function.h"
 #include "engine/user_functions.h"
@@ -39,48 +34,18 @@ UserFuncsTab::UserFuncsTab(CalculatorSession& session, DialogService& dialogs,
       m_settingsFile(std::move(settingsFile)),
       m_currentFile(std::move(currentFile)) {
     setObjectName("tsUserFuncs");
-    auto* layout = new QVBoxLayout(this);
-    AddTabCaption(layout, this, tr("User define functions"));
-
-    auto* fields = new QGridLayout;
-    m_name = new QLineEdit(this);
-    m_name->setObjectName("edUserFuncName");
+    const NameListWidgets widgets = BuildNameListTab(
+        this, {tr("User define functions"), "edUserFuncName", tr("Name(parameters)"),
+               "edUserFuncBody", tr("Expression;comment"), "lbUserFuncs"});
+    m_name = widgets.name;
+    m_expression = widgets.expression;
+    m_list = widgets.list;
     m_name->setPlaceholderText(QStringLiteral("f(x,y)"));
     AttachNameFilter(m_name, IsFunctionHeadCharacter);
-    m_expression = new QLineEdit(this);
-    m_expression->setObjectName("edUserFuncBody");
     m_expression->setPlaceholderText(QStringLiteral("x^2+y;comment"));
-    fields->addWidget(new QLabel(tr("Name(parameters)"), this), 0, 0);
-    fields->addWidget(new QLabel(tr("Expression;comment"), this), 0, 2);
-    fields->addWidget(m_name, 1, 0);
-    fields->addWidget(new QLabel(QStringLiteral("="), this), 1, 1);
-    fields->addWidget(m_expression, 1, 2);
-    fields->setColumnStretch(2, 1);
-    layout->addLayout(fields);
-    for (QLineEdit* field : {m_name, m_expression}) {
-        connect(field, &QLineEdit::returnPressed, this, &UserFuncsTab::AddModify);
-    }
-
-    m_list = new QListWidget(this);
-    m_list->setObjectName("lbUserFuncs");
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { LineClicked(m_list->row(item)); });
-
-    auto* buttons = new QVBoxLayout;
-    auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        return AddButton(buttons, this, name, text, handler);
-    };
-    addButton("bbUserFuncAdd", tr("&Add/Modify"), [this] { AddModify(); });
-    addButton("bbUserFuncDelete", tr("&Delete"), [this] { DeleteSelected(); });
-    addButton("bbUserFuncSave", tr("&Save"), [this] { Save(); });
-    addButton("bbUserFuncLoad", tr("&Load"), [this] { Load(); });
-    addButton("bbUserFuncSaveAs", tr("Save &As"), [this] { SaveAs(); });
-    buttons->addStretch();
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(m_list, 1);
-    body->addLayout(buttons);
-    layout->addLayout(body, 1);
+    AddNameListButtons(widgets, this, "bbUserFunc");
 }
 
 QStringList UserFuncsTab::Lines() const {

@@ -1,13 +1,8 @@
 #include "ui/user_vars_tab.h"
 
 #include <QFile>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "frontend/calculator_session.h"
 #include "frontend/settings.h"
@@ -33,48 +28,18 @@ UserVarsTab::UserVarsTab(CalculatorSession& session, DialogService& dialogs,
       m_settingsFile(std::move(settingsFile)),
       m_currentFile(std::move(currentFile)) {
     setObjectName("tsUserVars");
-    auto* layout = new QVBoxLayout(this);
-    AddTabCaption(layout, this, tr("User define variables"));
-
-    auto* fields = new QGridLayout;
-    m_name = new QLineEdit(this);
-    m_name->setObjectName("edUserVarName");
+    const NameListWidgets widgets =
+        BuildNameListTab(this, {tr("User define variables"), "edUserVarName", tr("Name"),
+                                "edUserVarValue", tr("Value or expression"), "lbUserVars"});
+    m_name = widgets.name;
+    m_expression = widgets.expression;
+    m_list = widgets.list;
     m_name->setMaxLength(static_cast<int>(ConstantList::kMaxNameLength));
     AttachNameFilter(m_name, IsNameLetter);
-    m_expression = new QLineEdit(this);
-    m_expression->setObjectName("edUserVarValue");
-    fields->addWidget(new QLabel(tr("Name"), this), 0, 0);
-    fields->addWidget(new QLabel(tr("Value or expression"), this), 0, 2);
-    fields->addWidget(m_name, 1, 0);
-    fields->addWidget(new QLabel(QStringLiteral("="), this), 1, 1);
-    fields->addWidget(m_expression, 1, 2);
-    fields->setColumnStretch(2, 1);
-    layout->addLayout(fields);
-    for (QLineEdit* field : {m_name, m_expression}) {
-        connect(field, &QLineEdit::returnPressed, this, &UserVarsTab::AddModify);
-    }
-
-    m_list = new QListWidget(this);
-    m_list->setObjectName("lbUserVars");
     m_list->setToolTip(tr("Double click for modify"));
     connect(m_list, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { LineDoubleClicked(m_list->row(item)); });
-
-    auto* buttons = new QVBoxLayout;
-    auto addButton = [this, buttons](const char* name, const QString& text, auto handler) {
-        return AddButton(buttons, this, name, text, handler);
-    };
-    addButton("bbUserVarAdd", tr("&Add/Modify"), [this] { AddModify(); });
-    addButton("bbUserVarDelete", tr("&Delete"), [this] { DeleteSelected(); });
-    addButton("bbUserVarSave", tr("&Save"), [this] { Save(); });
-    addButton("bbUserVarLoad", tr("&Load"), [this] { Load(); });
-    addButton("bbUserVarSaveAs", tr("Save &As"), [this] { SaveAs(); });
-    buttons->addStretch();
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(m_list, 1);
-    body->addLayout(buttons);
-    layout->addLayout(body, 1);
+    AddNameListButtons(widgets, this, "bbUserVar");
 }
 
 void UserVarsTab::ShowLines(int current) {
