@@ -15,13 +15,6 @@ locale_t CLocale() {
 
 }  // namespace
 
-Real ParseDecimal(const std::string& text, std::size_t* consumed) {
-    char* end = nullptr;
-    Real value = strtold_l(text.c_str(), &end, CLocale());
-    if (consumed) {
-        *consumed = static_cast<std::size_t>(end - text.c_str());
-    }
-    return value;
-}
+Real ParseDecimal(const std::string& text) { return strtold_l(text.c_str(), nullptr, CLocale()); }
 
 }  // namespace kalvo

@@ -69,8 +69,7 @@ void UserFunctions::Remove(int index) {
 
 Real UserFunctions::PopValue() {
     if (m_values.empty()) {
-        m_stackEmpty = true;
-        return 0;
+        return 0;  // the evaluator pops only after a push
     }
     Real value = m_values.back();
     m_values.pop_back();

@@ -48,7 +48,6 @@ class UserFunctions {
     std::string m_fileName;
     std::vector<std::unique_ptr<TUserFunc>> m_functions;
     std::vector<Real> m_values;
-    bool m_stackEmpty = false;
     int m_callDepth = 0;
 };
 
