@@ -1,5 +1,8 @@
 #include "cli/cli_options.h"
 
+#include "cli/cli_subcommand.h"
+
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -44,9 +47,24 @@ std::pair<int, int> DigitsRange(int notation) {
 }  // namespace
 
 std::string CliUsage() {
+    std::string subcommands;
+    for (const Subcommand& command : Subcommands()) {
+        std::string name = "  ";
+        name += command.name;
+        name.resize(std::max<std::size_t>(name.size() + 1, 30), ' ');
+        subcommands += name + command.summary + "\n";
+    }
+    if (!subcommands.empty()) {
+        subcommands =
+            "\nSubcommands (global options may stand before or after them; "
+            "'kalvo-cli NAME --help'\nexplains each):\n" +
+            subcommands;
+    }
     return "Usage: kalvo-cli [OPTIONS] [EXPRESSION ...]\n"
+           "       kalvo-cli [OPTIONS] SUBCOMMAND [ARGUMENTS ...]\n"
            "Evaluates each EXPRESSION in turn, or each line of standard input when none is\n"
-           "given, in one calculator session, and prints one result line per expression.\n"
+           "given, in one calculator session, and prints one result line per expression.\n" +
+           subcommands +
            "\n"
            "Options:\n"
            "  --notation scn|fix|eng|sxg  number notation (default scn)\n"
@@ -69,21 +87,42 @@ std::string CliUsage() {
            "  --help                      show this help and exit\n"
            "  --version                   show the version and exit\n"
            "\n"
+           "  --                          what follows is expressions, even when it begins with\n"
+           "                              \"--\" or names a subcommand\n"
+           "\n"
            "Exit status: 0 when every expression succeeded, 1 when any failed, 2 on a usage "
            "error.\n";
 }
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {
+    return ParseCliOptions(
+        args, [](const std::string& word) { return FindSubcommand(word) != nullptr; }, error);
+}
+
+std::optional<CliOptions> ParseCliOptions(
+    const std::vector<std::string>& args,
+    const std::function<bool(const std::string&)>& isSubcommand, std::string& error) {
     CliOptions options;
     bool onlyExpressions = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        const bool inSubcommand = !options.subcommand.empty();
         if (onlyExpressions || arg.size() < 2 || arg.rfind("--", 0) != 0) {
-            options.expressions.push_back(arg);
+            if (inSubcommand) {
+                options.subcommandArgs.push_back(arg);
+            } else if (!onlyExpressions && options.expressions.empty() && isSubcommand(arg)) {
+                options.subcommand = arg;
+            } else {
+                options.expressions.push_back(arg);
+            }
             continue;
         }
         if (arg == "--") {
+            // A subcommand sees the "--" too, so that its own option parsing stops there.
+            if (inSubcommand) {
+                options.subcommandArgs.push_back(arg);
+            }
             onlyExpressions = true;
             continue;
         }
@@ -178,6 +217,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.help = true;
         } else if (name == "--version" && !value) {
             options.version = true;
+        } else if (inSubcommand) {
+            // The subcommand's own option; its value, if any, follows as a word.
+            options.subcommandArgs.push_back(arg);
         } else {
             error = "unknown option " + arg;
             ok = false;

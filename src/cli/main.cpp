@@ -9,6 +9,7 @@
 #include "cli/cli_data.h"
 #include "cli/cli_host.h"
 #include "cli/cli_options.h"
+#include "cli/cli_subcommand.h"
 #include "cli/line_reader.h"
 #include "engine/text_encoding.h"
 #include "frontend/calculator_session.h"
@@ -20,11 +21,14 @@ using kalvo::CliHost;
 using kalvo::ResultLine;
 
 volatile std::sig_atomic_t g_evaluating = 0;
+volatile std::sig_atomic_t g_breakAsked = 0;
 
-// Ctrl+C during an evaluation breaks that evaluation; anywhere else it ends the program,
-// as it would without a handler.
+// Ctrl+C during an evaluation breaks that evaluation; anywhere else, or when a break was
+// already asked for and the work goes on (a subcommand between evaluations), it ends the
+// program, as it would without a handler.
 void OnInterrupt(int signal) {
-    if (g_evaluating) {
+    if (g_evaluating && !g_breakAsked) {
+        g_breakAsked = 1;
         CliHost::RequestBreak();
         return;
     }
@@ -42,6 +46,7 @@ bool RunLine(CalculatorSession& session, const std::string& line, bool tape, boo
     }
     const std::string input = kalvo::ToLatin1(line);
     CliHost::ResetBreak();
+    g_breakAsked = 0;
     const std::size_t tapeBefore = session.Tape().size();
     g_evaluating = 1;
     ResultLine result = session.Evaluate(input, true);
@@ -69,7 +74,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options->help) {
-        std::cout << kalvo::CliUsage();
+        const kalvo::Subcommand* command = kalvo::FindSubcommand(options->subcommand);
+        std::cout << (command != nullptr ? std::string(command->usage) : kalvo::CliUsage());
         return 0;
     }
     if (options->version) {
@@ -100,6 +106,13 @@ int main(int argc, char** argv) {
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
+    if (!options->subcommand.empty()) {
+        if (!allOk) {
+            return 1;  // a data file the user named did not load
+        }
+        g_evaluating = 1;
+        return kalvo::RunSubcommand(*options, session, std::cout, std::cerr);
+    }
     if (!options->expressions.empty()) {
         for (const std::string& expression : options->expressions) {
             allOk = RunLine(session, expression, options->tape, false) && allOk;

@@ -1,0 +1,12 @@
+// The table of kalvo-cli's subcommands. Each subcommand lives in its own file and adds
+// one row here.
+#include "cli/cli_subcommand.h"
+
+namespace kalvo {
+
+const std::vector<Subcommand>& Subcommands() {
+    static const std::vector<Subcommand> table = {};
+    return table;
+}
+
+}  // namespace kalvo
