@@ -24,6 +24,7 @@
 #include "ui/main_window.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
+#include "ui/units_window.h"
 
 namespace kalvo {
 
@@ -175,10 +176,14 @@ QWidget* TfmCalc::BuildCalculatorTab() {
     auto* help = MakeButton(tr("Help"), "bbHelp", QString(), page);
     auto* exit = MakeButton(tr("Exit"), "bbExit", tr("Close Kalvo"), page);
     // The windows behind these buttons come with the matrix, unit and plot components.
-    for (QPushButton* later : {convertor, matrix, plots}) {
+    for (QPushButton* later : {matrix, plots}) {
         later->setEnabled(false);
     }
     connect(clearAll, &QPushButton::clicked, this, &TfmCalc::ClearAll);
+    connect(convertor, &QPushButton::clicked, this, [this] {
+        TfmConv conv(m_session.State().display, m_session.Digits(), this);
+        m_dialogs.ExecDialog(conv);
+    });
     connect(copy, &QPushButton::clicked, this, [this] {
         const QString text = m_edit1->hasSelectedText() ? m_edit1->selectedText() : m_edit1->text();
         QApplication::clipboard()->setText(text);
