@@ -1,6 +1,9 @@
 #include "units/unit_conversion.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "display/format_real.h"
 
@@ -59,6 +62,22 @@ std::vector<Real> ConvertUnits(const UnitCategory& category, int from, Real valu
             b == from ? value : value * ConversionFactor(category, from, b);
     }
     return values;
+}
+
+Real GreatestValue(const UnitCategory& category, int unit) {
+    constexpr Real kMax = std::numeric_limits<Real>::max();
+    // Every conversion is a straight line; its steepest slope decides. The slopes are
+    // measured over a span so wide that the formulas' offsets do not blur them.
+    constexpr Real kSpan = 1e30L;
+    const std::vector<Real> low = ConvertUnits(category, unit, 0);
+    const std::vector<Real> high = ConvertUnits(category, unit, kSpan);
+    Real steepest = 1;
+    for (std::size_t b = 0; b < low.size(); ++b) {
+        steepest = std::max(steepest, std::fabs(high[b] - low[b]) / kSpan);
+    }
+    // The margin covers the rounding of this quotient and of the conversion's own steps.
+    constexpr Real kMargin = 1 - 16 * std::numeric_limits<Real>::epsilon();
+    return kMax / steepest * kMargin;
 }
 
 bool AcceptsValue(const UnitCategory& category, int unit, Real value) {

@@ -21,6 +21,10 @@ inline constexpr Real kFiveNinths = 0.5555555555555555556L;
 ///   ConvertUnits(*FindUnitCategory(kTemperature), 1, 100)  // {100, 212, 373.15, 671.67, 80}
 std::vector<Real> ConvertUnits(const UnitCategory& category, int from, Real value);
 
+/// The greatest value unit `unit` accepts: the largest whose conversion into every unit of
+/// the category stays within the extended range, so that no converted value overflows.
+Real GreatestValue(const UnitCategory& category, int unit);
+
 /// Whether unit `unit` accepts the value: LeastValue <= value <= GreatestValue.
 bool AcceptsValue(const UnitCategory& category, int unit, Real value);
 

@@ -1,7 +1,5 @@
 #include "units/unit_tables.h"
 
-#include <algorithm>
-#include <array>
 #include <limits>
 
 namespace kalvo {
@@ -192,26 +190,6 @@ Real LeastValue(const UnitCategory& category, int unit) {
         return category.least;
     }
     return category.leastByUnit[static_cast<std::size_t>(unit - 1)];
-}
-
-Real GreatestValue(const UnitCategory& category, int unit) {
-    constexpr Real kMax = std::numeric_limits<Real>::max();
-    if (!category.Linear()) {
-        // The temperature formulas scale by at most 2.25 (Reaumur to Rankine) and add
-        // constants that vanish at this size.
-        return kMax / 4;
-    }
-    Real smallest = category.Unit(1).size;
-    for (const UnitRow& row : category.units) {
-        smallest = std::min(smallest, row.size);
-    }
-    const Real largestFactor = category.Unit(unit).size / smallest;
-    if (largestFactor <= 1) {
-        return kMax;
-    }
-    // Both the quotient and the later product round; the margin keeps their product finite.
-    constexpr Real kMargin = 1 - 4 * std::numeric_limits<Real>::epsilon();
-    return kMax / largestFactor * kMargin;
 }
 
 Real ConversionFactor(const UnitCategory& category, int a, int b) {

@@ -56,10 +56,6 @@ const UnitCategory* FindUnitCategory(int number);
 /// for a length, 0 elsewhere.
 Real LeastValue(const UnitCategory& category, int unit);
 
-/// The greatest value unit `unit` accepts: the largest whose conversion into every unit of
-/// the category stays within the extended range, so that no converted value overflows.
-Real GreatestValue(const UnitCategory& category, int unit);
-
 /// The number of b in one a: size(a) / size(b) in extended precision. Linear categories only.
 ///
 ///   ConversionFactor(*FindUnitCategory(kLength), 10, 13)  // KM to Meter: 1000
