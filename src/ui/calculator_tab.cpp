@@ -170,7 +170,7 @@ QWidget* TfmCalc::BuildCalculatorTab() {
                                 tr("Clear the lists, the variables and the input line"), page);
     auto* copy = MakeButton(tr("Copy"), "sbCopy", tr("Copy from Edit Line to Clipboard"), page);
     auto* paste = MakeButton(tr("Paste"), "sbPaste", tr("Paste from Clipboard to Edit Line"), page);
-    auto* convertor = MakeButton(tr("Unit Convertor"), "bbConvertor", QString(), page);
+    auto* convertor = MakeButton(tr("Unit Convertor"), "bbConvertor", tr("Unit Convertor"), page);
     auto* matrix = MakeButton(tr("Matrix Operations"), "bbMatrix", QString(), page);
     auto* plots = MakeButton(tr("Show plots"), "bbShowPlots", QString(), page);
     auto* help = MakeButton(tr("Help"), "bbHelp", QString(), page);

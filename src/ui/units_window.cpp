@@ -21,16 +21,17 @@ namespace {
 constexpr int kSlotsPerColumn = kUnitSlots / 2;
 constexpr int kHintLength = 22;  // a 15-character name and " to ..."
 
-/// Sets a flag for the lifetime of the scope and clears it after.
+/// Sets a flag for the lifetime of the scope and puts its old state back after.
 class BusyScope {
   public:
-    explicit BusyScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~BusyScope() { m_flag = false; }
+    explicit BusyScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = m_old; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
   private:
     bool& m_flag;
+    bool m_old;
 };
 
 }  // namespace
@@ -127,7 +128,6 @@ void TfmConv::UnitsClick(int number) {
     for (int slot = 1; slot <= kUnitSlots; ++slot) {
         Slot& s = m_slots[static_cast<std::size_t>(slot - 1)];
         const bool used = category->HasUnit(slot);
-        // Lowering the maximum first keeps a stale minimum from pushing it up.
         s.validator->SetMaximum(used ? GreatestValue(*category, slot) : 0);
         s.validator->SetMinimum(used ? LeastValue(*category, slot) : 0);
         s.label->setText(used ? FromEngine(category->Unit(slot).name) : QString());

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -380,6 +381,8 @@ TEST_F(MainWindowTest, UnitConvertorOpensAFreshWindowEachTime) {
     Button("bbConvertor")->click();
     EXPECT_EQ(opened, 2);
     EXPECT_TRUE(Button("bbConvertor")->isEnabled());
+    Find<QCheckBox>("chHint")->setChecked(true);
+    EXPECT_EQ(Button("bbConvertor")->toolTip(), "Unit Convertor");
 }
 
 }  // namespace
