@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include "ui/engine_text.h"
@@ -21,19 +22,6 @@ namespace {
 constexpr int kSlotsPerColumn = kUnitSlots / 2;
 constexpr int kHintLength = 22;  // a 15-character name and " to ..."
 
-/// Sets a flag for the lifetime of the scope and puts its old state back after.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-    ~BusyScope() { m_flag = m_old; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-  private:
-    bool& m_flag;
-    bool m_old;
-};
-
 }  // namespace
 
 TfmConv::TfmConv(const DisplaySettings& display, int digits, QWidget* parent)
@@ -45,7 +33,7 @@ TfmConv::TfmConv(const DisplaySettings& display, int digits, QWidget* parent)
 }
 
 void TfmConv::FormCreate() {
-    BusyScope busy(m_busy);
+    const QScopedValueRollback<bool> busy(m_busy, true);
     m_lbUnit = new QLabel(this);
     m_lbUnit->setObjectName("lbUnit");
     QFont heading = m_lbUnit->font();
@@ -116,7 +104,7 @@ void TfmConv::UnitsClick(int number) {
     if (category == nullptr) {
         return;
     }
-    BusyScope busy(m_busy);
+    const QScopedValueRollback<bool> busy(m_busy, true);
     for (QAction* item : m_units->actions()) {
         if (item->data().toInt() == number) {
             item->setChecked(true);
@@ -173,7 +161,7 @@ void TfmConv::edSChange(int slot) {
     if (!source.validator->IsValid()) {
         return;  // refused text leaves the other fields as they are
     }
-    BusyScope busy(m_busy);
+    const QScopedValueRollback<bool> busy(m_busy, true);
     const std::vector<std::string> texts =
         ConversionTexts(*m_category, slot, source.validator->Value(), m_display, m_digits);
     for (int b = 1; b <= m_category->Count(); ++b) {
