@@ -22,6 +22,7 @@
 #include "ui/evaluation_scope.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
+#include "ui/matrix_window.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
 
@@ -174,10 +175,15 @@ QWidget* TfmCalc::BuildCalculatorTab() {
     auto* plots = MakeButton(tr("Show plots"), "bbShowPlots", QString(), page);
     auto* help = MakeButton(tr("Help"), "bbHelp", QString(), page);
     auto* exit = MakeButton(tr("Exit"), "bbExit", tr("Close Kalvo"), page);
-    // The windows behind these buttons come with the matrix, unit and plot components.
-    for (QPushButton* later : {convertor, matrix, plots}) {
+    // The windows behind these buttons come with the unit and plot components.
+    for (QPushButton* later : {convertor, plots}) {
         later->setEnabled(false);
     }
+    connect(matrix, &QPushButton::clicked, this, [this] {
+        m_matrix->show();
+        m_matrix->raise();
+        m_matrix->activateWindow();
+    });
     connect(clearAll, &QPushButton::clicked, this, &TfmCalc::ClearAll);
     connect(copy, &QPushButton::clicked, this, [this] {
         const QString text = m_edit1->hasSelectedText() ? m_edit1->selectedText() : m_edit1->text();
