@@ -211,38 +211,36 @@ void MatrixGridPanel::FillEmptyCounts() {
     }
 }
 
-void MatrixGridPanel::AddRow() {
-    if (Rows() < kMaxSize) {
-        const int at = m_grid->currentRow() >= 0 ? m_grid->currentRow() + 1 : Rows();
+void MatrixGridPanel::Insert(bool row) {
+    const int count = row ? Rows() : Cols();
+    if (count >= kMaxSize) {
+        return;
+    }
+    const int current = row ? m_grid->currentRow() : m_grid->currentColumn();
+    const int at = current >= 0 ? current + 1 : count;
+    if (row) {
         m_grid->insertRow(at);
-        ShowCounts();
-        Relabel();
-    }
-}
-
-void MatrixGridPanel::DeleteRow() {
-    if (Rows() > 1) {
-        m_grid->removeRow(m_grid->currentRow() >= 0 ? m_grid->currentRow() : Rows() - 1);
-        ShowCounts();
-        Relabel();
-    }
-}
-
-void MatrixGridPanel::AddColumn() {
-    if (Cols() < kMaxSize) {
-        const int at = m_grid->currentColumn() >= 0 ? m_grid->currentColumn() + 1 : Cols();
+    } else {
         m_grid->insertColumn(at);
-        ShowCounts();
-        Relabel();
     }
+    ShowCounts();
+    Relabel();
 }
 
-void MatrixGridPanel::DeleteColumn() {
-    if (Cols() > 1) {
-        m_grid->removeColumn(m_grid->currentColumn() >= 0 ? m_grid->currentColumn() : Cols() - 1);
-        ShowCounts();
-        Relabel();
+void MatrixGridPanel::Remove(bool row) {
+    const int count = row ? Rows() : Cols();
+    if (count <= 1) {
+        return;
     }
+    const int current = row ? m_grid->currentRow() : m_grid->currentColumn();
+    const int at = current >= 0 ? current : count - 1;
+    if (row) {
+        m_grid->removeRow(at);
+    } else {
+        m_grid->removeColumn(at);
+    }
+    ShowCounts();
+    Relabel();
 }
 
 }  // namespace kalvo

@@ -53,10 +53,10 @@ class MatrixGridPanel : public QWidget {
     void FillEmptyCounts();
     /// Inserts a row after the current one (at the end without one); deletes the current
     /// row (the last without one). The same for columns. Nothing beyond 1..100.
-    void AddRow();
-    void DeleteRow();
-    void AddColumn();
-    void DeleteColumn();
+    void AddRow() { Insert(true); }
+    void DeleteRow() { Remove(true); }
+    void AddColumn() { Insert(false); }
+    void DeleteColumn() { Remove(false); }
 
   signals:
     /// A valid count was entered: `rows` tells which field.
@@ -69,6 +69,8 @@ class MatrixGridPanel : public QWidget {
 
   private:
     void CountEntered(bool rows);
+    void Insert(bool row);
+    void Remove(bool row);
     void ShowCounts();
     QString CellText(int row, int col) const;
     void SetCellText(int row, int col, const QString& text);
