@@ -66,6 +66,14 @@ TEST_F(MatrixCalculatorTest, OperationsOnEvaluatedCells) {
     }
 }
 
+TEST_F(MatrixCalculatorTest, ResultsInTheSevenDigitFormat) {
+    calculator.Parameters().r = 1;
+    const MatrixOutcome outcome =
+        Run(Op::kScale, {{"1.5E20", "1/100000", "0"}, {"1/3", "12345678", "-2.5"}});
+    ASSERT_EQ(outcome.kind, Kind::kDone);
+    EXPECT_EQ(outcome.c, (CellTexts{{"1.5E20", "1E-5", "0"}, {"0.3333333", "1.234568E7", "-2.5"}}));
+}
+
 TEST_F(MatrixCalculatorTest, EmptyCellsBecomeZero) {
     const MatrixOutcome outcome = Run(Op::kAdd, {{"", "1"}}, {{"2", ""}});
     ASSERT_EQ(outcome.kind, Kind::kDone);
