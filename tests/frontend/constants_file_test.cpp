@@ -12,7 +12,7 @@ using kalvo::testing::TempFolder;
 using kalvo::testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
-const std::string kShippedFile = std::string(KALVO_SOURCE_DIR) + "/resources/Kalvo.CON";
+const std::string kShippedFile = std::string(KALVO_SOURCE_DIR) + "/resources/data/Kalvo.CON";
 
 TEST(ConstantsFileTest, LoadSortsIgnoringCaseAndDropsBlankLines) {
     TempFolder folder;
