@@ -5,17 +5,17 @@ set(CPACK_PACKAGE_VENDOR "The Kalvo developers")
 set(CPACK_PACKAGE_CONTACT "The Kalvo developers <kalvo@users.noreply.github.com>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with plots, matrices and unit conversion")
-# The long description, wrapped for the Debian control file (continuation lines start
-# with a blank).
-set(KALVO_LONG_DESCRIPTION
-" Kalvo evaluates typed expressions at once in 80-bit extended precision, over
- real or complex numbers, with variables, named constants, user functions,
- equation solving, numerical integration and a library of special functions
- (gamma, error function, Bessel, Fermi-Dirac). Its desktop window adds a paper
- tape, a searchable list of physical constants, plots of curves, contour maps,
- surfaces and polar curves, a matrix calculator and a unit converter.
- .
- The kalvo-cli command does the same work in scripts and terminals.")
+# The long description, wrapped to fit the Debian control file (CPack puts the summary line
+# before it and indents it there).
+set(CPACK_PACKAGE_DESCRIPTION
+"Kalvo evaluates typed expressions at once in 80-bit extended precision, over
+real or complex numbers, with variables, named constants, user functions,
+equation solving, numerical integration and a library of special functions
+(gamma, error function, Bessel, Fermi-Dirac). Its desktop window adds a paper
+tape, a searchable list of physical constants, plots of curves, contour maps,
+surfaces and polar curves, a matrix calculator and a unit converter.
+
+The kalvo-cli command does the same work in scripts and terminals.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/kalvo/kalvo")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
@@ -28,8 +28,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(KALVO_GUI)
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${KALVO_LONG_DESCRIPTION}")
 
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -206,8 +206,8 @@ TEST(HelpPagesTest, ShownNumbersAreReadWithTheToleranceOfTheirLastDigit) {
         const char* text;
         double value;
         double tolerance;
-    } rows[] = {{"0.5", 0.5, 0.05}, {"12", 12, 0.5}, {"-0.75", -0.75, 0.005},
-                {"1.605413", 1.605413, 5e-7}};
+    } rows[] = {
+        {"0.5", 0.5, 0.05}, {"12", 12, 0.5}, {"-0.75", -0.75, 0.005}, {"1.605413", 1.605413, 5e-7}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         ShownNumber shown;

@@ -35,8 +35,8 @@ inline std::vector<std::string> AllMatches(const std::string& text, const std::s
                                            int group = 1) {
     std::vector<std::string> found;
     const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), re);
-         it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
+         ++it) {
         found.push_back((*it)[group].str());
     }
     return found;
