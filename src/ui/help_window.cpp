@@ -20,6 +20,8 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& folder)
     : QWidget(parent, Qt::Window), m_folder(folder) {
     setObjectName("HelpWindow");
     setWindowTitle(tr("Kalvo Help"));
+    // An open manual must not keep the program running once the calculator is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName("tbHelp");
     m_browser->setOpenExternalLinks(true);
