@@ -51,4 +51,23 @@ struct SurfaceLayout {
 
 SurfaceLayout LayOutSurface(const DataGrid& grid);
 
+/// An axis from `from` to `to` divided into `segments` labelled steps.
+struct AxisScale {
+    double from = 0;
+    double to = 1;
+    int segments = 5;
+
+    bool operator==(const AxisScale&) const = default;
+};
+
+/// The values' axis: the least range around [least, greatest] whose ends are multiples of
+/// a step of 1, 2, 2.5 or 5 times a power of ten, in 2 to 10 steps (-0.9996..0.9996 gives
+/// -1..1 in 4 steps of 0.5). An empty range is widened around its value first.
+AxisScale NiceScale(double least, double greatest);
+
+/// An axis that must span exactly [from, to] (the grid's own X and depth): divided into
+/// 2 to 10 steps, preferring steps of 1, 2, 2.5 or 5 times a power of ten, then steps with
+/// fewer digits, then about 5 steps (-3..3 gives 6 steps of 1, -10..10 gives 4 of 5).
+AxisScale ExactScale(double from, double to);
+
 }  // namespace kalvo

@@ -31,7 +31,9 @@
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
+#include "ui/polar_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/surface_window.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
 #include "ui/user_funcs_tab.h"
@@ -125,6 +127,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     layout->addLayout(bottom);
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
+    m_polar = new TfmPolar(m_dialogs, m_settings, this);
+    m_surface = new TfmSurface(m_dialogs, m_settings, this);
     m_compMess = new TfmCompMess(this);
 
     m_timer.setSingleShot(true);

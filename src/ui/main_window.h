@@ -37,6 +37,8 @@ class VariablesTab;
 class TapeTab;
 class TSetVar;
 class TfmCompMess;
+class TfmPolar;
+class TfmSurface;
 struct KeypadKey;
 
 /// The calculator's main window: the input and result lines over their history and
@@ -91,6 +93,8 @@ class TfmCalc : public QWidget, public EngineHost {
     bool ShowComp() const { return m_showComp; }
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
+    TfmPolar& PolarWindow() { return *m_polar; }
+    TfmSurface& SurfaceWindow() { return *m_surface; }
     TapeTab& Tape() { return *m_tapeTab; }
     VariablesTab& Variables() { return *m_variablesTab; }
     UserVarsTab& UserVars() { return *m_userVarsTab; }
@@ -208,6 +212,8 @@ class TfmCalc : public QWidget, public EngineHost {
     UserFuncsTab* m_userFuncsTab = nullptr;
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
+    TfmPolar* m_polar = nullptr;
+    TfmSurface* m_surface = nullptr;
 
     QTimer m_timer;
     TimerPurpose m_timerPurpose = kRefreshAssistant;

@@ -17,6 +17,7 @@
 #include "ui/dialog_service.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/plot_window_shots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/variables_tab.h"
@@ -131,6 +132,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     ok = Save(notice, dir + "/" + prefix + "dialog-complex-numbers.png") && ok;
     notice.hide();
 
+    ok = RenderPlotWindowShots(window, dialogs, dir, prefix) && ok;
     window.close();
 
     HelpWindow help;

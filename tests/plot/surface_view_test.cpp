@@ -2,6 +2,9 @@
 // grid's cells stand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "plot/surface_view.h"
@@ -141,6 +144,82 @@ TEST(SurfaceView, EmptyCellsStandAtTheLeastValue) {
     EXPECT_EQ(empty.height, (std::vector<double>{0, 0}));
     EXPECT_EQ(empty.least, 0);
     EXPECT_EQ(empty.greatest, 0);
+}
+
+/// True when the step is 1, 2, 2.5 or 5 times a power of ten.
+bool NiceStep(double step) {
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    for (double nice : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (std::fabs(mantissa - nice) < 1e-9) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(SurfaceView, NiceScaleCoversTheValuesWithRoundSteps) {
+    struct Row {
+        double least;
+        double greatest;
+    } rows[] = {
+        {-0.999574, 0.999574}, {0, 1},   {3.2, 3.3}, {-1e6, 17},
+        {1e-9, 3e-9},          {-7, -2}, {5, 5},     {0, 0},
+        {-12345.6, 98765.4},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.least) + ".." + std::to_string(row.greatest));
+        const AxisScale scale = NiceScale(row.least, row.greatest);
+        EXPECT_LE(scale.from, row.least);
+        EXPECT_GE(scale.to, row.greatest);
+        EXPECT_LT(scale.from, scale.to);
+        EXPECT_GE(scale.segments, 2);
+        EXPECT_LE(scale.segments, 10);
+        const double step = (scale.to - scale.from) / scale.segments;
+        EXPECT_TRUE(NiceStep(step)) << step;
+        // The ends are whole steps, and no more than one step lies beyond the values.
+        EXPECT_NEAR(scale.from / step, std::round(scale.from / step), 1e-6);
+        if (row.greatest > row.least) {
+            EXPECT_LT(row.least - scale.from, step * (1 + 1e-9));
+            EXPECT_LT(scale.to - row.greatest, step * (1 + 1e-9));
+        }
+    }
+    const AxisScale symmetric = NiceScale(-0.999574, 0.999574);
+    EXPECT_EQ(symmetric, (AxisScale{-1, 1, 4}));
+}
+
+TEST(SurfaceView, ExactScaleKeepsTheRangeAndPrefersRoundSteps) {
+    struct Row {
+        double from;
+        double to;
+        int segments;
+    } rows[] = {
+        {-3, 3, 6},      // steps of 1
+        {-10, 10, 4},    // steps of 5
+        {0, 1, 5},       // steps of 0.2
+        {-180, 180, 4},  // no round step: 90 has the fewest digits nearest five steps
+        {0, 0.7, 7},     // steps of 0.1
+        {1, 1.0000001, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.from) + ".." + std::to_string(row.to));
+        const AxisScale scale = ExactScale(row.from, row.to);
+        EXPECT_EQ(scale.from, row.from);
+        EXPECT_EQ(scale.to, row.to);
+        EXPECT_EQ(scale.segments, row.segments);
+    }
+    const AxisScale single = ExactScale(4, 4);
+    EXPECT_LT(single.from, 4);
+    EXPECT_GT(single.to, 4);
+}
+
+TEST(SurfaceView, ScalesOfValuesBeyondStepsStayFiniteAndEnd) {
+    const double huge = std::numeric_limits<double>::max();
+    const AxisScale values = NiceScale(-huge, huge);
+    EXPECT_EQ(values.from, -huge);
+    EXPECT_EQ(values.to, huge);
+    const AxisScale exact = ExactScale(-huge, huge);
+    EXPECT_GE(exact.segments, 2);
+    EXPECT_LE(exact.segments, 10);
 }
 
 }  // namespace
