@@ -87,20 +87,12 @@ void Draw(QPainter& p, ChartCommandId id, const QColor& ink) {
             p.drawLine(QLineF(12, 3, 12, 21));
             break;
         case ChartCommandId::kRotateDown:
-            p.setBrush(fill);
-            Arrow(p, 0);
-            break;
         case ChartCommandId::kRotateLeft:
-            p.setBrush(fill);
-            Arrow(p, 90);
-            break;
         case ChartCommandId::kRotateUp:
-            p.setBrush(fill);
-            Arrow(p, 180);
-            break;
         case ChartCommandId::kRotateRight:
             p.setBrush(fill);
-            Arrow(p, 270);
+            // An arrow pointing down, turned a quarter for each command after the first.
+            Arrow(p, 90 * (static_cast<int>(id) - static_cast<int>(ChartCommandId::kRotateDown)));
             break;
         default:
             break;

@@ -35,6 +35,7 @@ enum class ChartCommandId {
     kHorizontalGrid,
     kPedestalGrid,
     kGrid,
+    // The four rotations stay in this order: their icons are one arrow turned by it.
     kRotateDown,
     kRotateLeft,
     kRotateUp,
@@ -73,6 +74,43 @@ inline constexpr ChartCommand kDataCommand{
     ChartCommandId::kEditData, "Data", "Edit data", kEditMenu, "&Data", nullptr, "Ctrl+D"};
 inline constexpr ChartCommand kExitCommand{
     ChartCommandId::kExit, "Exit", nullptr, kFileMenu, "E&xit", nullptr, "Ctrl+W"};
+
+/// Commands whose menu texts differ between the windows.
+constexpr ChartCommand PrinterSetupCommand(const char* menuText) {
+    return {ChartCommandId::kPrinterSetup,
+            "PrinterSetup",
+            nullptr,
+            kFileMenu,
+            menuText,
+            nullptr,
+            nullptr};
+}
+constexpr ChartCommand SaveBmpCommand(const char* menuText) {
+    return {ChartCommandId::kSaveBmp, "SaveBmp", nullptr, kFileMenu, menuText,
+            "&Save as BMP...",        nullptr};
+}
+constexpr ChartCommand SavePngCommand(const char* menuText) {
+    return {ChartCommandId::kSavePng, "SavePng", nullptr, kFileMenu, menuText,
+            "Save as &PNG...",        "Ctrl+S"};
+}
+constexpr ChartCommand PasteCommand(const char* menuText) {
+    return {ChartCommandId::kPaste,
+            "Paste",
+            "Paste from clipboard",
+            kEditMenu,
+            menuText,
+            nullptr,
+            "Ctrl+V"};
+}
+constexpr ChartCommand PropertiesCommand(const char* menuText) {
+    return {ChartCommandId::kProperties,
+            "Properties",
+            nullptr,
+            kPropertiesMenu,
+            menuText,
+            nullptr,
+            nullptr};
+}
 
 /// What the surface and polar windows share: a tool bar and menus built from the
 /// window's command table over a chart, the data grid behind the chart, printing, the

@@ -12,27 +12,21 @@ namespace {
 
 using Id = ChartCommandId;
 
-constexpr const char* kFile = kFileMenu;
-constexpr const char* kEdit = kEditMenu;
 constexpr const char* kView = kViewMenu;
 
 // {id, name, hint, menu, menu text, pop-up text, shortcut}
 constexpr std::array kCommands{
     kPrintCommand,
-    ChartCommand{Id::kPrinterSetup, "PrinterSetup", nullptr, kFile, "Print &Setup", nullptr,
-                 nullptr},
+    PrinterSetupCommand("Print &Setup"),
     kSaveAsCommand,
-    ChartCommand{Id::kSaveBmp, "SaveBmp", nullptr, kFile, "Save as BMP...", "&Save as BMP...",
-                 nullptr},
-    ChartCommand{Id::kSavePng, "SavePng", nullptr, kFile, "Save as &PNG...", "Save as &PNG...",
-                 "Ctrl+S"},
+    SaveBmpCommand("Save as BMP..."),
+    SavePngCommand("Save as &PNG..."),
     kLegendCommand,
     kCopyCommand,
-    ChartCommand{Id::kPaste, "Paste", "Paste from clipboard", kEdit, "&Paste", nullptr, "Ctrl+V"},
+    PasteCommand("&Paste"),
     kDataCommand,
     ChartCommand{Id::kGrid, "Grid", "Grid", kView, "&Grid", nullptr, nullptr},
-    ChartCommand{Id::kProperties, "Properties", nullptr, kPropertiesMenu, "&Chart Properties",
-                 nullptr, nullptr},
+    PropertiesCommand("&Chart Properties"),
     kExitCommand,
 };
 

@@ -20,23 +20,18 @@ constexpr int kLargestColor = 0xFFFFFF;
 
 using Id = ChartCommandId;
 
-constexpr const char* kFile = kFileMenu;
-constexpr const char* kEdit = kEditMenu;
 constexpr const char* kView = kViewMenu;
 
 // {id, name, hint, menu, menu text, pop-up text, shortcut}
 constexpr std::array kCommands{
     kPrintCommand,
-    ChartCommand{Id::kPrinterSetup, "PrinterSetup", nullptr, kFile, "Printer &Setup", nullptr,
-                 nullptr},
+    PrinterSetupCommand("Printer &Setup"),
     kSaveAsCommand,
-    ChartCommand{Id::kSaveBmp, "SaveBmp", nullptr, kFile, "Save as &BMP...", "&Save as BMP...",
-                 nullptr},
-    ChartCommand{Id::kSavePng, "SavePng", nullptr, kFile, "Save as PNG...", "Save as &PNG...",
-                 "Ctrl+S"},
+    SaveBmpCommand("Save as &BMP..."),
+    SavePngCommand("Save as PNG..."),
     kLegendCommand,
     kCopyCommand,
-    ChartCommand{Id::kPaste, "Paste", "Paste from clipboard", kEdit, "&Paste ", nullptr, "Ctrl+V"},
+    PasteCommand("&Paste "),
     kDataCommand,
     ChartCommand{Id::kHorizontalGrid, "HorizontalGrid", "Horizontal grid", kView,
                  "&Horizontal Grid", nullptr, nullptr},
@@ -49,8 +44,7 @@ constexpr std::array kCommands{
     ChartCommand{Id::kRotateUp, "RotateUp", "Rotate up", kView, "&Rotate &Up", nullptr, "Ctrl+Up"},
     ChartCommand{Id::kRotateRight, "RotateRight", "Rotate right", kView, "Rotate &Right", nullptr,
                  "Ctrl+Right"},
-    ChartCommand{Id::kProperties, "Properties", nullptr, kPropertiesMenu, "&Chart properties",
-                 nullptr, nullptr},
+    PropertiesCommand("&Chart properties"),
     kExitCommand,
 };
 

@@ -153,7 +153,7 @@ TEST_F(SurfaceChartTest, GridTogglesSwitchTheDrawnGridsOfTheirAxes) {
     for (ChartCommandId id : {ChartCommandId::kHorizontalGrid, ChartCommandId::kPedestalGrid}) {
         Trigger(*window, id);
         const QImage toggled = Chart().Render(QSize(500, 400));
-        EXPECT_GT(DifferentPixels(before, toggled), 500) << static_cast<int>(id);
+        EXPECT_GT(DifferentPixels(before, toggled), 100) << static_cast<int>(id);
         Trigger(*window, id);
         EXPECT_EQ(DifferentPixels(before, Chart().Render(QSize(500, 400))), 0);
     }
