@@ -64,9 +64,6 @@ void ChartWindow::BuildCommands(std::span<const ChartCommand> commands, QWidget*
         auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("ac") + Text(command.name));
         action->setText(Text(command.menuText ? command.menuText : command.hint));
-        if (command.hint) {
-            action->setIcon(ChartCommandIcon(id, palette().color(QPalette::WindowText)));
-        }
         if (command.shortcut) {
             action->setShortcut(QKeySequence(Text(command.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
@@ -93,6 +90,7 @@ void ChartWindow::BuildCommands(std::span<const ChartCommand> commands, QWidget*
                 button->setText(Text(command.hint));
             }
             button->setToolTip(Text(command.hint));
+            m_buttons.push_back(id);
             toolBar->addAction(button);
             auto* toolButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(button));
             toolButton->setObjectName(QStringLiteral("sb") + Text(command.name));
@@ -103,6 +101,7 @@ void ChartWindow::BuildCommands(std::span<const ChartCommand> commands, QWidget*
         }
     }
 
+    UpdateIcons();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -279,6 +278,20 @@ void ChartWindow::SaveSettings() {
 void ChartWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     emit Shown();
+}
+
+void ChartWindow::UpdateIcons() {
+    const QColor ink = palette().color(QPalette::WindowText);
+    for (ChartCommandId id : m_buttons) {
+        Action(id)->setIcon(ChartCommandIcon(id, ink));
+    }
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        UpdateIcons();  // the icons are drawn in the palette's text colour
+    }
 }
 
 void ChartWindow::closeEvent(QCloseEvent* event) {

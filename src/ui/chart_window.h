@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include <QImage>
 #include <QWidget>
@@ -75,41 +76,21 @@ inline constexpr ChartCommand kDataCommand{
 inline constexpr ChartCommand kExitCommand{
     ChartCommandId::kExit, "Exit", nullptr, kFileMenu, "E&xit", nullptr, "Ctrl+W"};
 
-/// Commands whose menu texts differ between the windows.
-constexpr ChartCommand PrinterSetupCommand(const char* menuText) {
-    return {ChartCommandId::kPrinterSetup,
-            "PrinterSetup",
-            nullptr,
-            kFileMenu,
-            menuText,
-            nullptr,
-            nullptr};
-}
-constexpr ChartCommand SaveBmpCommand(const char* menuText) {
-    return {ChartCommandId::kSaveBmp, "SaveBmp", nullptr, kFileMenu, menuText,
-            "&Save as BMP...",        nullptr};
-}
-constexpr ChartCommand SavePngCommand(const char* menuText) {
-    return {ChartCommandId::kSavePng, "SavePng", nullptr, kFileMenu, menuText,
-            "Save as &PNG...",        "Ctrl+S"};
-}
-constexpr ChartCommand PasteCommand(const char* menuText) {
-    return {ChartCommandId::kPaste,
-            "Paste",
-            "Paste from clipboard",
-            kEditMenu,
-            menuText,
-            nullptr,
-            "Ctrl+V"};
-}
-constexpr ChartCommand PropertiesCommand(const char* menuText) {
-    return {ChartCommandId::kProperties,
-            "Properties",
-            nullptr,
-            kPropertiesMenu,
-            menuText,
-            nullptr,
-            nullptr};
+/// Commands whose menu texts differ between the windows: see WithMenuText.
+inline constexpr ChartCommand kPrinterSetupCommand{
+    ChartCommandId::kPrinterSetup, "PrinterSetup", nullptr, kFileMenu, nullptr, nullptr, nullptr};
+inline constexpr ChartCommand kSaveBmpCommand{
+    ChartCommandId::kSaveBmp, "SaveBmp", nullptr, kFileMenu, nullptr, "&Save as BMP...", nullptr};
+inline constexpr ChartCommand kSavePngCommand{
+    ChartCommandId::kSavePng, "SavePng", nullptr, kFileMenu, nullptr, "Save as &PNG...", "Ctrl+S"};
+inline constexpr ChartCommand kPasteCommand{
+    ChartCommandId::kPaste, "Paste", "Paste from clipboard", kEditMenu, nullptr, nullptr, "Ctrl+V"};
+inline constexpr ChartCommand kPropertiesCommand{
+    ChartCommandId::kProperties, "Properties", nullptr, kPropertiesMenu, nullptr, nullptr, nullptr};
+
+constexpr ChartCommand WithMenuText(ChartCommand command, const char* menuText) {
+    command.menuText = menuText;
+    return command;
 }
 
 /// What the surface and polar windows share: a tool bar and menus built from the
@@ -162,12 +143,14 @@ class ChartWindow : public QWidget {
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     DialogService& m_dialogs;
     DataGrid m_grid;
 
   private:
     QImage Picture(QString& error);
+    void UpdateIcons();
     void SaveAs(const char* format);
     void Print();
     void PrinterSetup();
@@ -178,6 +161,7 @@ class ChartWindow : public QWidget {
     WindowPlacement& m_placement;
     std::unique_ptr<QPrinter> m_printer;
     std::map<ChartCommandId, QAction*> m_actions;
+    std::vector<ChartCommandId> m_buttons;  ///< the commands with a tool button
     QWidget* m_chart = nullptr;
 };
 

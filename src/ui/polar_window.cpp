@@ -17,16 +17,16 @@ constexpr const char* kView = kViewMenu;
 // {id, name, hint, menu, menu text, pop-up text, shortcut}
 constexpr std::array kCommands{
     kPrintCommand,
-    PrinterSetupCommand("Print &Setup"),
+    WithMenuText(kPrinterSetupCommand, "Print &Setup"),
     kSaveAsCommand,
-    SaveBmpCommand("Save as BMP..."),
-    SavePngCommand("Save as &PNG..."),
+    WithMenuText(kSaveBmpCommand, "Save as BMP..."),
+    WithMenuText(kSavePngCommand, "Save as &PNG..."),
     kLegendCommand,
     kCopyCommand,
-    PasteCommand("&Paste"),
+    WithMenuText(kPasteCommand, "&Paste"),
     kDataCommand,
     ChartCommand{Id::kGrid, "Grid", "Grid", kView, "&Grid", nullptr, nullptr},
-    PropertiesCommand("&Chart Properties"),
+    WithMenuText(kPropertiesCommand, "&Chart Properties"),
     kExitCommand,
 };
 

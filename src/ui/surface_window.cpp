@@ -25,13 +25,13 @@ constexpr const char* kView = kViewMenu;
 // {id, name, hint, menu, menu text, pop-up text, shortcut}
 constexpr std::array kCommands{
     kPrintCommand,
-    PrinterSetupCommand("Printer &Setup"),
+    WithMenuText(kPrinterSetupCommand, "Printer &Setup"),
     kSaveAsCommand,
-    SaveBmpCommand("Save as &BMP..."),
-    SavePngCommand("Save as PNG..."),
+    WithMenuText(kSaveBmpCommand, "Save as &BMP..."),
+    WithMenuText(kSavePngCommand, "Save as PNG..."),
     kLegendCommand,
     kCopyCommand,
-    PasteCommand("&Paste "),
+    WithMenuText(kPasteCommand, "&Paste "),
     kDataCommand,
     ChartCommand{Id::kHorizontalGrid, "HorizontalGrid", "Horizontal grid", kView,
                  "&Horizontal Grid", nullptr, nullptr},
@@ -44,7 +44,7 @@ constexpr std::array kCommands{
     ChartCommand{Id::kRotateUp, "RotateUp", "Rotate up", kView, "&Rotate &Up", nullptr, "Ctrl+Up"},
     ChartCommand{Id::kRotateRight, "RotateRight", "Rotate right", kView, "Rotate &Right", nullptr,
                  "Ctrl+Right"},
-    PropertiesCommand("&Chart properties"),
+    WithMenuText(kPropertiesCommand, "&Chart properties"),
     kExitCommand,
 };
 
