@@ -85,14 +85,10 @@ void ChartWindow::BuildCommands(std::span<const ChartCommand> commands, QWidget*
             connect(item, &QAction::triggered, this, [this, id] { Run(id); });
         }
         if (command.hint) {
-            QAction* button = action;
-            if (!command.menuText) {
-                button->setText(Text(command.hint));
-            }
-            button->setToolTip(Text(command.hint));
+            action->setToolTip(Text(command.hint));
             m_buttons.push_back(id);
-            toolBar->addAction(button);
-            auto* toolButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(button));
+            toolBar->addAction(action);
+            auto* toolButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
             toolButton->setObjectName(QStringLiteral("sb") + Text(command.name));
             if (id == ChartCommandId::kSaveAs) {
                 toolButton->setMenu(popup);
