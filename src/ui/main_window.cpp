@@ -32,7 +32,9 @@
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
 #include "ui/matrix_window.h"
+#include "ui/polar_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/surface_window.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
 #include "ui/user_funcs_tab.h"
@@ -127,6 +129,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
     m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
+    m_polar = new TfmPolar(m_dialogs, m_settings, this);
+    m_surface = new TfmSurface(m_dialogs, m_settings, this);
     m_compMess = new TfmCompMess(m_dialogs, this);
 
     m_timer.setSingleShot(true);

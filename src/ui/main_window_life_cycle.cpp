@@ -19,6 +19,8 @@
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/main_window.h"
+#include "ui/polar_window.h"
+#include "ui/surface_window.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/user_vars_tab.h"
 
@@ -123,6 +125,8 @@ void TfmCalc::SaveOnClose() {
     s.showComp = m_showComp;
     s.left = pos().x();
     s.top = pos().y();
+    m_polar->SaveSettings();
+    m_surface->SaveSettings();
     if (const FileResult saved = SaveSettingsFile(m_home.SettingsFile(), s); !saved) {
         m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"), Path(saved.message));
     }

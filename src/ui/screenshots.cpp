@@ -19,6 +19,7 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/matrix_screenshots.h"
+#include "ui/plot_window_shots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/units_screenshots.h"
 #include "ui/user_funcs_tab.h"
@@ -136,6 +137,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
 
     ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
     ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
+    ok = RenderPlotWindowShots(window, dialogs, dir, prefix) && ok;
     window.close();
 
     // The manual must be there: a picture of its "not installed" page is no picture of it.
