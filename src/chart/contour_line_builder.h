@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "chart/contour_line.h"
+#include "chart/end_point_index.h"
+#include "chart/handle_table.h"
+#include "chart/point_chain.h"
+#include "chart/segment_sink.h"
+
+namespace kalvo {
+
+/// Joins traced segments into contour lines, one list for the lines of all levels.
+///
+/// For each segment (P, Q):
+/// - a segment whose ends lie within the tolerance of each other is dropped;
+/// - the segment is compared with the lines in list order. A line whose two ends share an x
+///   (or a y) that the segment's two ends share too, with both segment ends inside the line's
+///   range on the other coordinate, ends included, covers the segment: it is dropped, so
+///   that an edge shared by two cells is traced once. Otherwise, when (start, P),
+///   (start, Q), (finish, P) or (finish, Q), in this order, coincide, the line takes the
+///   segment's other end at that end of its chain;
+/// - a line that grew is taken out of the list and compared with the lines from the start
+///   again, ends against ends in the same order; the line in the list absorbs it, keeping
+///   its own level and direction, without repeating the coinciding point. A grown line that
+///   joins nothing goes to the end of the list; a segment that touches no line becomes a new
+///   line there.
+/// A line keeps as label anchor the segment with the least gradient measure of its pieces.
+///
+/// The first line in list order that covers or meets the segment decides. Instead of
+/// scanning the list, the lines are found through an index of their end points, and of the
+/// lines whose ends lie on one vertical or horizontal; list order is kept as a position per
+/// line.
+class ContourLineBuilder final : public SegmentSink {
+  public:
+    explicit ContourLineBuilder(double tolerance);
+
+    void Add(const ContourPoint& p, const ContourPoint& q, double level, double gradient) override;
+
+    /// The lines in list order; the builder is empty afterwards.
+    std::vector<ContourLine> TakeLines();
+
+  private:
+    /// Which ends of a line and of a piece coincide: line start or finish, piece first or
+    /// second end.
+    enum class Join { kNone, kStartFirst, kStartSecond, kFinishFirst, kFinishSecond };
+
+    struct Line {
+        double level = 0;
+        ContourPoint start;
+        ContourPoint finish;
+        PointChain chain;
+        ContourSegment anchor;
+        double gradient = 0;
+        std::uint32_t position = 0;  ///< index in m_order
+        bool inList = true;
+        bool onVertical = false;  ///< listed in m_vertical at x = axisX
+        bool onHorizontal = false;
+        double axisX = 0;
+        double axisY = 0;
+    };
+
+    using Found = EndPointIndex::Found;
+    using Candidates = std::vector<Found>;
+
+    /// The first line in list order among the candidates that `accept` takes.
+    std::uint32_t FirstInList(std::initializer_list<const Candidates*> candidates,
+                              auto&& accept) const;
+    Join FindJoin(const Line& line, const ContourPoint& first, const ContourPoint& second) const;
+    void NewLine(const ContourPoint& p, const ContourPoint& q, double level, double gradient,
+                 const EndPointIndex::Spot& spotP, const EndPointIndex::Spot& spotQ);
+    void MoveEnd(std::uint32_t id, bool start, const ContourPoint& to);
+    void TakeOut(std::uint32_t id);
+    void Append(std::uint32_t id);
+    /// Compares a line that grew at its end near the ends listed in `near` with the lines
+    /// of the list, lets the first that meets it absorb it, and puts the result at the end.
+    void Settle(std::uint32_t id, const Candidates& near);
+    void Absorb(std::uint32_t into, std::uint32_t piece, Join join);
+    void UpdateAxes(std::uint32_t id);
+    void LeaveAxes(std::uint32_t id);
+
+    double m_tolerance;
+    std::vector<Line> m_lines;             ///< by id
+    std::vector<std::uint32_t> m_order;    ///< list order: ids, kGone where a line was taken out
+    EndPointIndex m_ends;                  ///< handle = 2 * id + (0 start, 1 finish)
+    HandleTable m_vertical;                ///< ids of lines whose ends share an x, by that x
+    HandleTable m_horizontal;              ///< ids of lines whose ends share a y, by that y
+    Candidates m_nearP;                    ///< line ends near the segment's P
+    Candidates m_nearQ;                    ///< line ends near the segment's Q
+    Candidates m_nearAxis;                 ///< lines that may cover the segment
+    std::vector<std::uint32_t> m_freeIds;  ///< ids of absorbed lines, whose memory new lines reuse
+};
+
+}  // namespace kalvo

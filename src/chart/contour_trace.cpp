@@ -1,0 +1,248 @@
+#include "chart/contour_trace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kalvo {
+
+namespace {
+
+// Sides whose end values differ by no more than this are not crossed: t would be unreliable.
+constexpr double kFlatSide = 1e-10;
+
+unsigned MissingMask(const CellValues& z) {
+    unsigned mask = 0;
+    for (unsigned k = 0; k < 4; ++k) {
+        if (z[k] == kMissingValue || z[k] == -kMissingValue) {
+            mask |= 1u << k;
+        }
+    }
+    return mask;
+}
+
+// NaN-blind running extremes: a NaN corner never crosses a level.
+void Widen(double value, double& low, double& high) {
+    low = value < low ? value : low;
+    high = value > high ? value : high;
+}
+
+// The index of the first value not below `v` in ascending `sorted`, without branches that
+// the sign of each comparison would make hard to predict.
+std::size_t FirstNotBelow(const std::vector<double>& sorted, double v) {
+    const double* base = sorted.data();
+    std::size_t n = sorted.size();
+    while (n > 1) {
+        const std::size_t half = n / 2;
+        base = base[half - 1] < v ? base + half : base;
+        n -= half;
+    }
+    return static_cast<std::size_t>(base - sorted.data()) + (n == 1 && *base < v ? 1 : 0);
+}
+
+}  // namespace
+
+CellValues PatchCell(CellValues z) {
+    if (MissingMask(z) == 0) {
+        return z;
+    }
+    // Missing corners of each rule, bit k for corner k + 1, in the order the rules apply.
+    static constexpr unsigned kPattern[] = {0b0001, 0b0100, 0b0010, 0b1000, 0b0111,
+                                            0b1011, 0b1101, 0b1110, 0b1100, 0b0110};
+    for (unsigned rule = 0; rule < 10; ++rule) {
+        if (MissingMask(z) != kPattern[rule]) {
+            continue;
+        }
+        switch (rule) {
+            case 0:
+                z[0] = (z[1] + z[3]) / 2;
+                break;
+            case 1:
+                z[2] = (z[1] + z[3]) / 2;
+                break;
+            case 2:
+                z[1] = (z[0] + z[2]) / 2;
+                break;
+            case 3:
+                z[3] = (z[0] + z[2]) / 2;
+                break;
+            case 4:
+                z[0] = z[1] = z[2] = z[3];
+                break;
+            case 5:
+                z[0] = z[1] = z[3] = z[2];
+                break;
+            case 6:
+                z[0] = z[2] = z[3] = z[1];
+                break;
+            case 7:
+                z[1] = z[2] = z[3] = z[0];
+                break;
+            case 8:
+                z[3] = z[0], z[2] = z[1];
+                break;
+            default:
+                z[1] = z[0], z[2] = z[3];
+                break;
+        }
+    }
+    return z;
+}
+
+bool CellIsEmpty(const CellValues& z) {
+    for (double value : z) {
+        if (value >= kMissingValue || value <= -kMissingValue) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// The patched corner values of cell (i, j); false when the cell is empty.
+bool LoadCell(const ContourGrid& grid, std::size_t i, std::size_t j, CellValues& z) {
+    const std::size_t ny = grid.Ny();
+    const double* row = grid.z.data() + i * ny + j;
+    z = {row[0], row[ny], row[ny + 1], row[1]};
+    if (std::fabs(z[0]) < kMissingValue && std::fabs(z[1]) < kMissingValue &&
+        std::fabs(z[2]) < kMissingValue && std::fabs(z[3]) < kMissingValue) {
+        return true;
+    }
+    z = PatchCell(z);
+    return !CellIsEmpty(z);
+}
+
+}  // namespace
+
+std::optional<ContourSegment> TriangleSegment(const ContourPoint& a, const ContourPoint& b,
+                                              const ContourPoint& c, double ha, double hb,
+                                              double hc, double level, double tolerance) {
+    if ((ha > level && hb > level && hc > level) || (ha < level && hb < level && hc < level)) {
+        return std::nullopt;
+    }
+    if (ha == level && hb == level && hc == level) {
+        return std::nullopt;
+    }
+    if (ha == level && hb == level) {
+        return ContourSegment{a, b};
+    }
+    if (hb == level && hc == level) {
+        return ContourSegment{b, c};
+    }
+    if (ha == level && hc == level) {
+        return ContourSegment{a, c};
+    }
+    ContourPoint crossing[3];
+    int count = 0;
+    auto side = [&](const ContourPoint& p, double hp, const ContourPoint& q, double hq) {
+        if (std::fabs(hq - hp) > kFlatSide) {
+            const double t = (level - hp) / (hq - hp);
+            if (t >= 0 && t <= 1) {
+                crossing[count++] = {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+            }
+        }
+    };
+    side(a, ha, b, hb);
+    side(b, hb, c, hc);
+    side(c, hc, a, ha);
+    if (count < 2) {
+        return std::nullopt;
+    }
+    const ContourPoint& last = crossing[count - 1];
+    for (int k = count - 2; k >= 0; --k) {
+        if (!Coincide(crossing[k], last, tolerance)) {
+            return ContourSegment{last, crossing[k]};
+        }
+    }
+    return std::nullopt;
+}
+
+ContourTracer::ContourTracer(const ContourGrid& grid, double tolerance,
+                             const std::vector<double>& levels)
+    : m_grid(grid), m_tolerance(tolerance), m_levels(levels), m_listOfLevel(levels.size()) {
+    // Distinct levels in ascending order; a NaN level crosses nothing.
+    std::vector<double> distinct;
+    for (double level : levels) {
+        if (!std::isnan(level)) {
+            distinct.push_back(level);
+        }
+    }
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    m_cells.resize(distinct.size() + 1);  // the last list stays empty, for NaN levels
+    for (std::size_t k = 0; k < levels.size(); ++k) {
+        const auto it = std::lower_bound(distinct.begin(), distinct.end(), levels[k]);
+        m_listOfLevel[k] = std::isnan(levels[k]) ? distinct.size()
+                                                 : static_cast<std::size_t>(it - distinct.begin());
+    }
+    if (!grid.Consistent() || grid.Nx() < 2 || grid.Ny() < 2 || distinct.empty()) {
+        return;
+    }
+    const std::size_t cellsX = grid.Nx() - 1;
+    const std::size_t cellsY = grid.Ny() - 1;
+    double walkLow = std::numeric_limits<double>::infinity();
+    double walkHigh = -walkLow;
+    std::uint32_t cell = 0;
+    std::size_t hint = 0;  // neighbouring cells mostly lie between the same two levels
+    for (std::size_t j = 0; j < cellsY; ++j) {
+        for (std::size_t i = 0; i < cellsX; ++i, ++cell) {
+            CellValues z;
+            if (!LoadCell(grid, i, j, z)) {
+                continue;
+            }
+            double low = std::numeric_limits<double>::infinity();
+            double high = -low;
+            for (double value : z) {
+                Widen(value, low, high);
+            }
+            Widen((z[0] + z[1] + z[2] + z[3]) / 4, low, high);
+            Widen(z[0], walkLow, walkHigh);
+            std::size_t k = hint;
+            if (!((k == 0 || distinct[k - 1] < low) &&
+                  (k == distinct.size() || distinct[k] >= low))) {
+                k = FirstNotBelow(distinct, low);
+                hint = k;
+            }
+            for (; k < distinct.size() && distinct[k] <= high; ++k) {
+                m_cells[k].push_back(cell);
+            }
+        }
+    }
+    if (walkLow <= walkHigh) {
+        m_walkExtremes = std::make_pair(walkLow, walkHigh);
+    }
+}
+
+void ContourTracer::TraceLevel(std::size_t k, SegmentSink& sink) const {
+    if (k >= m_levels.size()) {
+        return;
+    }
+    const std::size_t cellsX = m_grid.Nx() - 1;
+    for (std::uint32_t cell : m_cells[m_listOfLevel[k]]) {
+        TraceCell(cell % cellsX, cell / cellsX, m_levels[k], sink);
+    }
+}
+
+void ContourTracer::TraceCell(std::size_t i, std::size_t j, double level, SegmentSink& sink) const {
+    CellValues z;
+    LoadCell(m_grid, i, j, z);
+    const double x1 = m_grid.x[i], x2 = m_grid.x[i + 1];
+    const double y1 = m_grid.y[j], y2 = m_grid.y[j + 1];
+    const ContourPoint corner[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
+    const ContourPoint centre = {(x1 + x2) / 2, (y1 + y2) / 2};
+    const double zc = (z[0] + z[1] + z[2] + z[3]) / 4;
+    // gx = (z2 + z3 - z1 - z4) / (x2 + x3 - x1 - x4), gy likewise over y, corners c1…c4.
+    const double gx = (z[1] + z[2] - z[0] - z[3]) / (x2 + x2 - x1 - x1);
+    const double gy = (z[2] + z[3] - z[0] - z[1]) / (y2 + y2 - y1 - y1);
+    const double gradient = gx * gx + gy * gy;
+    for (int m = 0; m < 4; ++m) {
+        const int n = (m + 1) % 4;
+        if (auto segment =
+                TriangleSegment(corner[m], corner[n], centre, z[m], z[n], zc, level, m_tolerance)) {
+            sink.Add(segment->p, segment->q, level, gradient);
+        }
+    }
+}
+
+}  // namespace kalvo
