@@ -5,10 +5,12 @@
 namespace kalvo {
 
 extern const Subcommand kSampleCommand;
+extern const Subcommand kContourCommand;
 
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
         kSampleCommand,
+        kContourCommand,
     };
     return table;
 }
