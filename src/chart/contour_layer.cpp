@@ -152,12 +152,8 @@ void TContour::Recompute() {
 
 void TContour::MakeLabels() {
     m_labels.clear();
-    std::vector<double> levels;
-    levels.reserve(m_lines.size());
-    for (const ContourLine& line : m_lines) {
-        levels.push_back(line.level);
-    }
-    const int digits = LabelDigits(levels);
+    // One number format for all labels of the layer, whichever levels have lines.
+    const int digits = LabelDigits(m_levels);
     for (std::size_t k = 0; k < m_lines.size(); ++k) {
         const ContourLine& line = m_lines[k];
         if (line.level == 0) {

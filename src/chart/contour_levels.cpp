@@ -25,7 +25,7 @@ bool IsMissing(double value) {
 double ZMinimum(const std::vector<double>& z) {
     double minimum = 1e38;
     for (double value : z) {
-        if (!IsMissing(value) && value < minimum) {
+        if (value < minimum && !IsMissing(value)) {
             minimum = value;
         }
     }
@@ -35,7 +35,7 @@ double ZMinimum(const std::vector<double>& z) {
 double ZMaximum(const std::vector<double>& z) {
     double maximum = -1e38;
     for (double value : z) {
-        if (!IsMissing(value) && value > maximum) {
+        if (value > maximum && !IsMissing(value)) {
             maximum = value;
         }
     }

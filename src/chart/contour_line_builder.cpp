@@ -32,43 +32,36 @@ bool Covers(const ContourPoint& s, const ContourPoint& f, const ContourPoint& p,
     return s.y == f.y && p.y == q.y && p.y == s.y && Within(p.x, s.x, f.x) && Within(q.x, s.x, f.x);
 }
 
-bool StartJoin(int join) {
-    return join == 1 || join == 2;
-}
-
 }  // namespace
 
 ContourLineBuilder::ContourLineBuilder(double tolerance)
     : m_tolerance(tolerance), m_ends(tolerance) {}
 
-inline ContourLineBuilder::Join ContourLineBuilder::FindJoin(const Line& line,
-                                                             const ContourPoint& first,
-                                                             const ContourPoint& second) const {
-    if (Coincide(line.start, first, m_tolerance)) {
-        return Join::kStartFirst;
-    }
-    if (Coincide(line.start, second, m_tolerance)) {
-        return Join::kStartSecond;
-    }
-    if (Coincide(line.finish, first, m_tolerance)) {
-        return Join::kFinishFirst;
-    }
-    if (Coincide(line.finish, second, m_tolerance)) {
-        return Join::kFinishSecond;
-    }
-    return Join::kNone;
+ContourLineBuilder::Join ContourLineBuilder::FindJoin(const Line& line, const ContourPoint& first,
+                                                      const ContourPoint& second) const {
+    const bool startFirst = Coincide(line.start, first, m_tolerance);
+    const bool startSecond = Coincide(line.start, second, m_tolerance);
+    const bool finishFirst = Coincide(line.finish, first, m_tolerance);
+    const bool finishSecond = Coincide(line.finish, second, m_tolerance);
+    return startFirst     ? Join::kStartFirst
+           : startSecond  ? Join::kStartSecond
+           : finishFirst  ? Join::kFinishFirst
+           : finishSecond ? Join::kFinishSecond
+                          : Join::kNone;
 }
 
-std::uint32_t ContourLineBuilder::FirstInList(std::initializer_list<const Candidates*> candidates,
-                                              auto&& accept) const {
-    std::uint32_t best = kNoLine;
+ContourLineBuilder::Match ContourLineBuilder::FirstInList(
+    std::initializer_list<const Candidates*> candidates, auto&& test) const {
+    Match best{kNoLine, Join::kNone};
     std::uint32_t bestPosition = kGone;
     for (const Candidates* found : candidates) {
         for (const Found& entry : *found) {
             const Line& line = m_lines[entry.handle / 2];
-            if (line.inList && line.position < bestPosition && accept(line)) {
-                best = entry.handle / 2;
-                bestPosition = line.position;
+            if (line.inList && line.position < bestPosition) {
+                if (const Join join = test(line); join != Join::kNone) {
+                    best = {entry.handle / 2, join};
+                    bestPosition = line.position;
+                }
             }
         }
     }
@@ -97,21 +90,26 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
     for (Found& found : m_nearAxis) {
         found.handle = Handle(found.handle, true);
     }
-    const std::uint32_t id = FirstInList({&m_nearP, &m_nearQ, &m_nearAxis}, [&](const Line& line) {
-        return Covers(line.start, line.finish, p, q) || FindJoin(line, p, q) != Join::kNone;
+    // The first line in list order that covers the segment or meets it.
+    const bool axial = p.x == q.x || p.y == q.y;
+    const auto [id, join] = FirstInList({&m_nearP, &m_nearQ, &m_nearAxis}, [&](const Line& line) {
+        return axial && Covers(line.start, line.finish, p, q) ? Join::kCovered
+                                                              : FindJoin(line, p, q);
     });
     if (id == kNoLine) {
         NewLine(p, q, level, gradient, spotP, spotQ);
         return;
     }
-    Line& line = m_lines[id];
-    if (Covers(line.start, line.finish, p, q)) {
+    if (join == Join::kCovered) {
         return;
     }
-    const Join join = FindJoin(line, p, q);
-    const bool atStart = StartJoin(static_cast<int>(join));
+    Line& line = m_lines[id];
+    const bool atStart = join == Join::kStartFirst || join == Join::kStartSecond;
     const bool otherIsQ = join == Join::kStartFirst || join == Join::kFinishFirst;
     const ContourPoint& other = otherIsQ ? q : p;
+    ContourPoint& end = atStart ? line.start : line.finish;
+    const ContourPoint joined = end;
+    end = other;
     if (atStart) {
         line.chain.PushFront(other);
     } else {
@@ -121,20 +119,42 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
         line.gradient = gradient;
         line.anchor = {p, q};
     }
-    // The joined end lies near the segment end it met, so that query found its entry.
+    // The joined end's entry lies near the segment end it met, so that query found it.
     const std::uint32_t handle = Handle(id, atStart);
     const Candidates& nearJoined = otherIsQ ? m_nearP : m_nearQ;
-    auto entry = std::find_if(nearJoined.begin(), nearJoined.end(),
-                              [handle](const Found& found) { return found.handle == handle; });
-    if (entry != nearJoined.end()) {
-        (atStart ? line.start : line.finish) = other;
-        m_ends.InsertAt(otherIsQ ? spotQ : spotP, handle);
-        m_ends.EraseAt(entry->slot);
+    const auto entry =
+        std::find_if(nearJoined.begin(), nearJoined.end(),
+                     [handle](const Found& found) { return found.handle == handle; });
+
+    // The grown line is taken out and compared with the list again. Only its new end can
+    // meet another line: every other end was compared with all ends when it last moved, and
+    // coinciding ends were joined then. So the lines near the new end are the candidates, and
+    // a line that absorbs the grown one joins nothing more, its new end being the grown
+    // line's other end.
+    TakeOut(id);
+    const auto [into, meeting] = FirstInList(
+        {otherIsQ ? &m_nearQ : &m_nearP},
+        [&](const Line& candidate) { return FindJoin(candidate, line.start, line.finish); });
+    if (into == kNoLine) {
+        if (entry != nearJoined.end()) {
+            m_ends.InsertAt(otherIsQ ? spotQ : spotP, handle);
+            m_ends.EraseAt(entry->slot);
+        } else {
+            m_ends.Erase(joined, handle);
+            m_ends.Insert(other, handle);
+        }
         UpdateAxes(id);
-    } else {
-        MoveEnd(id, atStart, other);
+        Append(id);
+        return;
     }
-    Settle(id, otherIsQ ? m_nearQ : m_nearP);
+    if (entry != nearJoined.end()) {
+        m_ends.EraseAt(entry->slot);
+    } else {
+        m_ends.Erase(joined, handle);
+    }
+    Absorb(into, id, meeting);
+    TakeOut(into);
+    Append(into);
 }
 
 void ContourLineBuilder::NewLine(const ContourPoint& p, const ContourPoint& q, double level,
@@ -162,75 +182,56 @@ void ContourLineBuilder::NewLine(const ContourPoint& p, const ContourPoint& q, d
     Append(id);
 }
 
-void ContourLineBuilder::MoveEnd(std::uint32_t id, bool start, const ContourPoint& to) {
-    Line& line = m_lines[id];
-    ContourPoint& end = start ? line.start : line.finish;
-    m_ends.Erase(end, Handle(id, start));
-    end = to;
-    m_ends.Insert(to, Handle(id, start));
-    UpdateAxes(id);
-}
-
 void ContourLineBuilder::TakeOut(std::uint32_t id) {
     Line& line = m_lines[id];
     if (line.inList) {
         m_order[line.position] = kGone;
         line.inList = false;
+        --m_inList;
     }
 }
 
 void ContourLineBuilder::Append(std::uint32_t id) {
+    if (m_order.size() >= 2 * m_inList + 1024) {
+        // Mostly lines taken out: close the gaps, keeping the order.
+        std::size_t kept = 0;
+        for (std::uint32_t listed : m_order) {
+            if (listed != kGone) {
+                m_lines[listed].position = static_cast<std::uint32_t>(kept);
+                m_order[kept++] = listed;
+            }
+        }
+        m_order.resize(kept);
+    }
     Line& line = m_lines[id];
     line.position = static_cast<std::uint32_t>(m_order.size());
     line.inList = true;
     m_order.push_back(id);
-}
-
-void ContourLineBuilder::Settle(std::uint32_t id, const Candidates& near) {
-    TakeOut(id);
-    const Line& grown = m_lines[id];
-    const std::uint32_t into = FirstInList({&near}, [&](const Line& line) {
-        return FindJoin(line, grown.start, grown.finish) != Join::kNone;
-    });
-    if (into != kNoLine) {
-        // Comparing again would end here: the end of the merged line that moved was the
-        // grown line's other end, and every end that did not move in this step was compared
-        // with all other ends when it last moved, coinciding ends being joined at once.
-        Absorb(into, id, FindJoin(m_lines[into], grown.start, grown.finish));
-        TakeOut(into);
-        id = into;
-    }
-    Append(id);
+    ++m_inList;
 }
 
 void ContourLineBuilder::Absorb(std::uint32_t into, std::uint32_t piece, Join join) {
     Line& line = m_lines[into];
     Line& part = m_lines[piece];
-    m_ends.Erase(part.start, Handle(piece, true));
-    m_ends.Erase(part.finish, Handle(piece, false));
+    const bool atStart = join == Join::kStartFirst || join == Join::kStartSecond;
+    const bool partStartMeets = join == Join::kStartFirst || join == Join::kFinishFirst;
+    // The line's meeting end gives way to the piece's far end, whose entry passes to the line;
+    // the piece's meeting end has no entry any more.
+    const ContourPoint far = partStartMeets ? part.finish : part.start;
+    ContourPoint& end = atStart ? line.start : line.finish;
+    m_ends.Erase(end, Handle(into, atStart));
+    m_ends.Relabel(far, Handle(piece, !partStartMeets), Handle(into, atStart));
+    end = far;
     LeaveAxes(piece);
     // The line keeps its direction and its copy of the shared point; the piece is turned
-    // round where its shared end is the wrong one.
-    switch (join) {
-        case Join::kStartFirst:
-            part.chain.Reverse();
-            line.chain.Prepend(std::move(part.chain));
-            MoveEnd(into, true, part.finish);
-            break;
-        case Join::kStartSecond:
-            line.chain.Prepend(std::move(part.chain));
-            MoveEnd(into, true, part.start);
-            break;
-        case Join::kFinishFirst:
-            line.chain.Append(std::move(part.chain));
-            MoveEnd(into, false, part.finish);
-            break;
-        case Join::kFinishSecond:
-        case Join::kNone:
-            part.chain.Reverse();
-            line.chain.Append(std::move(part.chain));
-            MoveEnd(into, false, part.start);
-            break;
+    // round where its meeting end is the wrong one.
+    if (partStartMeets == atStart) {
+        part.chain.Reverse();
+    }
+    if (atStart) {
+        line.chain.Prepend(std::move(part.chain));
+    } else {
+        line.chain.Append(std::move(part.chain));
     }
     if (part.gradient < line.gradient) {
         line.gradient = part.gradient;
@@ -238,10 +239,15 @@ void ContourLineBuilder::Absorb(std::uint32_t into, std::uint32_t piece, Join jo
     }
     part.chain.Clear();
     m_freeIds.push_back(piece);
+    UpdateAxes(into);
 }
 
 void ContourLineBuilder::UpdateAxes(std::uint32_t id) {
     Line& line = m_lines[id];
+    if (!line.onVertical && !line.onHorizontal && line.start.x != line.finish.x &&
+        line.start.y != line.finish.y) {
+        return;
+    }
     const bool vertical = line.start.x == line.finish.x;
     if (line.onVertical && !(vertical && line.axisX == line.start.x)) {
         m_vertical.Erase(AxisKey(line.axisX), id);
@@ -289,7 +295,8 @@ std::vector<ContourLine> ContourLineBuilder::TakeLines() {
         out.anchor = line.anchor;
         out.gradient = line.gradient;
     }
-    *this = ContourLineBuilder(m_tolerance);
+    m_order.clear();
+    m_inList = 0;
     return lines;
 }
 

@@ -38,13 +38,17 @@ class ContourLineBuilder final : public SegmentSink {
 
     void Add(const ContourPoint& p, const ContourPoint& q, double level, double gradient) override;
 
-    /// The lines in list order; the builder is empty afterwards.
+    /// The lines in list order, once all segments are in; the builder is spent afterwards.
     std::vector<ContourLine> TakeLines();
 
   private:
     /// Which ends of a line and of a piece coincide: line start or finish, piece first or
-    /// second end.
-    enum class Join { kNone, kStartFirst, kStartSecond, kFinishFirst, kFinishSecond };
+    /// second end; or that the line covers the piece.
+    enum class Join { kNone, kStartFirst, kStartSecond, kFinishFirst, kFinishSecond, kCovered };
+    struct Match {
+        std::uint32_t id;
+        Join join;
+    };
 
     struct Line {
         double level = 0;
@@ -64,18 +68,15 @@ class ContourLineBuilder final : public SegmentSink {
     using Found = EndPointIndex::Found;
     using Candidates = std::vector<Found>;
 
-    /// The first line in list order among the candidates that `accept` takes.
-    std::uint32_t FirstInList(std::initializer_list<const Candidates*> candidates,
-                              auto&& accept) const;
+    /// The first line in list order among the candidates for which `test` gives a join.
+    Match FirstInList(std::initializer_list<const Candidates*> candidates, auto&& test) const;
     Join FindJoin(const Line& line, const ContourPoint& first, const ContourPoint& second) const;
     void NewLine(const ContourPoint& p, const ContourPoint& q, double level, double gradient,
                  const EndPointIndex::Spot& spotP, const EndPointIndex::Spot& spotQ);
-    void MoveEnd(std::uint32_t id, bool start, const ContourPoint& to);
     void TakeOut(std::uint32_t id);
     void Append(std::uint32_t id);
-    /// Compares a line that grew at its end near the ends listed in `near` with the lines
-    /// of the list, lets the first that meets it absorb it, and puts the result at the end.
-    void Settle(std::uint32_t id, const Candidates& near);
+    /// The line `into` takes the points of `piece` at the ends `join` names. The piece's
+    /// meeting end must have no index entry left.
     void Absorb(std::uint32_t into, std::uint32_t piece, Join join);
     void UpdateAxes(std::uint32_t id);
     void LeaveAxes(std::uint32_t id);
@@ -83,6 +84,7 @@ class ContourLineBuilder final : public SegmentSink {
     double m_tolerance;
     std::vector<Line> m_lines;             ///< by id
     std::vector<std::uint32_t> m_order;    ///< list order: ids, kGone where a line was taken out
+    std::size_t m_inList = 0;              ///< lines in the list
     EndPointIndex m_ends;                  ///< handle = 2 * id + (0 start, 1 finish)
     HandleTable m_vertical;                ///< ids of lines whose ends share an x, by that x
     HandleTable m_horizontal;              ///< ids of lines whose ends share a y, by that y

@@ -40,6 +40,12 @@ std::size_t FirstNotBelow(const std::vector<double>& sorted, double v) {
     return static_cast<std::size_t>(base - sorted.data()) + (n == 1 && *base < v ? 1 : 0);
 }
 
+// No corner is missing, large or NaN: the values need no patching and no care.
+bool IsPlain(const CellValues& z) {
+    return (std::fabs(z[0]) < kMissingValue) & (std::fabs(z[1]) < kMissingValue) &
+           (std::fabs(z[2]) < kMissingValue) & (std::fabs(z[3]) < kMissingValue);
+}
+
 }  // namespace
 
 CellValues PatchCell(CellValues z) {
@@ -97,23 +103,6 @@ bool CellIsEmpty(const CellValues& z) {
     }
     return false;
 }
-
-namespace {
-
-// The patched corner values of cell (i, j); false when the cell is empty.
-bool LoadCell(const ContourGrid& grid, std::size_t i, std::size_t j, CellValues& z) {
-    const std::size_t ny = grid.Ny();
-    const double* row = grid.z.data() + i * ny + j;
-    z = {row[0], row[ny], row[ny + 1], row[1]};
-    if (std::fabs(z[0]) < kMissingValue && std::fabs(z[1]) < kMissingValue &&
-        std::fabs(z[2]) < kMissingValue && std::fabs(z[3]) < kMissingValue) {
-        return true;
-    }
-    z = PatchCell(z);
-    return !CellIsEmpty(z);
-}
-
-}  // namespace
 
 std::optional<ContourSegment> TriangleSegment(const ContourPoint& a, const ContourPoint& b,
                                               const ContourPoint& c, double ha, double hb,
@@ -185,18 +174,27 @@ ContourTracer::ContourTracer(const ContourGrid& grid, double tolerance,
     double walkHigh = -walkLow;
     std::uint32_t cell = 0;
     std::size_t hint = 0;  // neighbouring cells mostly lie between the same two levels
+    const std::size_t ny = grid.Ny();
     for (std::size_t j = 0; j < cellsY; ++j) {
         for (std::size_t i = 0; i < cellsX; ++i, ++cell) {
-            CellValues z;
-            if (!LoadCell(grid, i, j, z)) {
-                continue;
-            }
+            const double* corner = grid.z.data() + i * ny + j;
+            CellValues z = {corner[0], corner[ny], corner[ny + 1], corner[1]};
             double low = std::numeric_limits<double>::infinity();
             double high = -low;
-            for (double value : z) {
-                Widen(value, low, high);
+            if (IsPlain(z)) {
+                const double centre = (z[0] + z[1] + z[2] + z[3]) / 4;
+                low = std::min({z[0], z[1], z[2], z[3], centre});
+                high = std::max({z[0], z[1], z[2], z[3], centre});
+            } else {
+                z = PatchCell(z);
+                if (CellIsEmpty(z)) {
+                    continue;
+                }
+                for (double value : z) {
+                    Widen(value, low, high);
+                }
+                Widen((z[0] + z[1] + z[2] + z[3]) / 4, low, high);
             }
-            Widen((z[0] + z[1] + z[2] + z[3]) / 4, low, high);
             Widen(z[0], walkLow, walkHigh);
             std::size_t k = hint;
             if (!((k == 0 || distinct[k - 1] < low) &&
@@ -225,8 +223,12 @@ void ContourTracer::TraceLevel(std::size_t k, SegmentSink& sink) const {
 }
 
 void ContourTracer::TraceCell(std::size_t i, std::size_t j, double level, SegmentSink& sink) const {
-    CellValues z;
-    LoadCell(m_grid, i, j, z);
+    const std::size_t ny = m_grid.Ny();
+    const double* values = m_grid.z.data() + i * ny + j;
+    CellValues z = {values[0], values[ny], values[ny + 1], values[1]};
+    if (!IsPlain(z)) {
+        z = PatchCell(z);  // not empty, or the cell would not be listed
+    }
     const double x1 = m_grid.x[i], x2 = m_grid.x[i + 1];
     const double y1 = m_grid.y[j], y2 = m_grid.y[j + 1];
     const ContourPoint corner[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};

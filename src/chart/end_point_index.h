@@ -27,7 +27,26 @@ class EndPointIndex {
     /// Makes room for `count` more entries, so that no slot moves before that many inserts.
     void Reserve(std::size_t count) { m_table.Reserve(count); }
     /// Appends the entries near `at` to `found`; returns the spot for `at`.
-    Spot Near(const ContourPoint& at, std::vector<Found>& found) const;
+    Spot Near(const ContourPoint& at, std::vector<Found>& found) const {
+        // A point within the tolerance of `at` lies less than 1/128 cell from it. When `at`
+        // lies deeper than 1/64 cell inside its cell on both axes (nearly always), that cell
+        // is the only one to search. The margin covers the rounding below 2^40 cells.
+        constexpr double kMargin = 1.0 / 64;
+        constexpr double kPlain = 1099511627776.0;  // 2^40
+        const double u = at.x * m_scale;
+        const double v = at.y * m_scale;
+        if (u > -kPlain && u < kPlain && v > -kPlain && v < kPlain) {
+            const std::int64_t cx = Floor(u);
+            const std::int64_t cy = Floor(v);
+            const double fx = u - static_cast<double>(cx);
+            const double fy = v - static_cast<double>(cy);
+            if (fx >= kMargin && fx <= 1 - kMargin && fy >= kMargin && fy <= 1 - kMargin) {
+                const std::uint64_t key = Key(cx, cy);
+                return {key, m_table.Scan(key, found)};
+            }
+        }
+        return NearEdge(at, found);
+    }
 
     void Insert(const ContourPoint& at, std::uint32_t handle) { m_table.Insert(KeyOf(at), handle); }
     /// Inserts at the spot of an earlier Near(), as HandleTable::InsertAt.
@@ -38,19 +57,26 @@ class EndPointIndex {
     void Erase(const ContourPoint& at, std::uint32_t handle) { m_table.Erase(KeyOf(at), handle); }
     /// Removes the entry at a slot found by Near(), with no removal in between.
     void EraseAt(std::size_t slot) { m_table.EraseAt(slot); }
+    /// Hands the entry of a point from one handle to another.
+    void Relabel(const ContourPoint& at, std::uint32_t handle, std::uint32_t newHandle) {
+        m_table.Relabel(KeyOf(at), handle, newHandle);
+    }
 
   private:
     // Far beyond any coordinate of a plot; keeps the cell number an integer. Points beyond it
     // share the outermost cells, which is slower but still exact.
     static constexpr double kCellLimit = 4.0e18;
 
+    static std::int64_t Floor(double u) {
+        const auto whole = static_cast<std::int64_t>(u);
+        return whole - (u < static_cast<double>(whole) ? 1 : 0);
+    }
     std::int64_t Cell(double coordinate) const {
         // floor(coordinate * scale). Rounding is monotonic, so a point within the tolerance of
         // a query point falls between the cells of (query - tolerance) and (query + tolerance).
         const double u = coordinate * m_scale;
         if (u > -kCellLimit && u < kCellLimit) {
-            const auto whole = static_cast<std::int64_t>(u);
-            return whole - (u < static_cast<double>(whole) ? 1 : 0);
+            return Floor(u);
         }
         return u < 0 ? static_cast<std::int64_t>(-kCellLimit)
                      : (u > 0 ? static_cast<std::int64_t>(kCellLimit) : 0);  // 0 for a NaN
@@ -61,6 +87,8 @@ class EndPointIndex {
         return h ^ (h >> 29);
     }
     std::uint64_t KeyOf(const ContourPoint& at) const { return Key(Cell(at.x), Cell(at.y)); }
+    /// Near() for a point close to a cell border, or far out.
+    Spot NearEdge(const ContourPoint& at, std::vector<Found>& found) const;
 
     double m_tolerance;
     double m_scale;  ///< cells per unit

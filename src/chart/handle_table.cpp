@@ -4,27 +4,11 @@ namespace kalvo {
 
 namespace {
 
-constexpr std::size_t kInitialCapacity = 1024;
+constexpr std::size_t kInitialCapacity = 64;
 
 }  // namespace
 
 HandleTable::HandleTable() : m_entries(kInitialCapacity), m_mask(kInitialCapacity - 1) {}
-
-void HandleTable::Reserve(std::size_t count) {
-    while ((m_size + count) * 2 > m_entries.size()) {
-        Grow();
-    }
-}
-
-std::size_t HandleTable::Scan(std::uint64_t key, std::vector<Found>& found) const {
-    std::size_t i = key & m_mask;
-    for (; m_entries[i].handle != kEmpty; i = (i + 1) & m_mask) {
-        if (m_entries[i].key == key) {
-            found.push_back({m_entries[i].handle, static_cast<std::uint32_t>(i)});
-        }
-    }
-    return i;
-}
 
 void HandleTable::Insert(std::uint64_t key, std::uint32_t handle) {
     Reserve(1);
@@ -46,6 +30,15 @@ void HandleTable::Erase(std::uint64_t key, std::uint32_t handle) {
     for (std::size_t i = key & m_mask; m_entries[i].handle != kEmpty; i = (i + 1) & m_mask) {
         if (m_entries[i].handle == handle && m_entries[i].key == key) {
             EraseAt(i);
+            return;
+        }
+    }
+}
+
+void HandleTable::Relabel(std::uint64_t key, std::uint32_t handle, std::uint32_t newHandle) {
+    for (std::size_t i = key & m_mask; m_entries[i].handle != kEmpty; i = (i + 1) & m_mask) {
+        if (m_entries[i].handle == handle && m_entries[i].key == key) {
+            m_entries[i].handle = newHandle;
             return;
         }
     }

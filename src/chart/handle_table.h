@@ -19,9 +19,23 @@ class HandleTable {
     HandleTable();
 
     /// Makes room for `count` more entries, so that no slot moves before that many inserts.
-    void Reserve(std::size_t count);
+    void Reserve(std::size_t count) {
+        while ((m_size + count) * 2 > m_entries.size()) {
+            Grow();
+        }
+    }
     /// Appends the entries of `key` to `found`; returns the slot where a new one would go.
-    std::size_t Scan(std::uint64_t key, std::vector<Found>& found) const;
+    std::size_t Scan(std::uint64_t key, std::vector<Found>& found) const {
+        std::size_t i = key & m_mask;
+        for (; m_entries[i].handle != kEmpty; i = (i + 1) & m_mask) {
+            if (m_entries[i].key == key) {
+                found.push_back({m_entries[i].handle, static_cast<std::uint32_t>(i)});
+            }
+        }
+        return i;
+    }
+    /// Gives the entry of `key` and `handle` a new handle.
+    void Relabel(std::uint64_t key, std::uint32_t handle, std::uint32_t newHandle);
     void Insert(std::uint64_t key, std::uint32_t handle);
     /// Inserts at the slot a Scan() of this key returned; in between, entries may have been
     /// inserted (within the reserved room) but none removed.

@@ -1,5 +1,6 @@
 #include "chart/point_chain.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kalvo {
@@ -54,13 +55,19 @@ void PointChain::Prepend(PointChain&& other) {
 }
 
 std::vector<ContourPoint> PointChain::Take() {
+    // The points are the first part reversed, then the second as stored. The result is
+    // built in the memory of the longer part.
+    std::vector<ContourPoint>& first = m_reversed ? m_back : m_front;
+    std::vector<ContourPoint>& second = m_reversed ? m_front : m_back;
     std::vector<ContourPoint> points;
-    if (Size() == 0) {
-        return points;
+    if (first.size() >= second.size()) {
+        points = std::move(first);
+        std::reverse(points.begin(), points.end());
+        points.insert(points.end(), second.begin(), second.end());
+    } else {
+        points = std::move(second);
+        points.insert(points.begin(), first.rbegin(), first.rend());
     }
-    points.reserve(Size());
-    points.push_back(Front());
-    ForEachButFirst(false, [&points](const ContourPoint& p) { points.push_back(p); });
     Clear();
     return points;
 }

@@ -24,7 +24,7 @@ class PointChain {
     /// this := other without its last point + this.
     void Prepend(PointChain&& other);
 
-    /// The points in order; the chain is empty afterwards.
+    /// The points in order, in the chain's own memory; the chain is empty afterwards.
     std::vector<ContourPoint> Take();
     /// Empties the chain and keeps its memory for the next points.
     void Clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "chart/contour_line.h"
 
 namespace kalvo {
@@ -16,9 +18,7 @@ class SegmentSink {
 /// The join rule of the line builder: two points coincide when they differ by less than the
 /// tolerance in x and in y.
 inline bool Coincide(const ContourPoint& a, const ContourPoint& b, double tolerance) {
-    const double dx = a.x - b.x;
-    const double dy = a.y - b.y;
-    return dx < tolerance && -dx < tolerance && dy < tolerance && -dy < tolerance;
+    return (std::fabs(a.x - b.x) < tolerance) & (std::fabs(a.y - b.y) < tolerance);
 }
 
 }  // namespace kalvo
