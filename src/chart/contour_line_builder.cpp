@@ -39,29 +39,29 @@ ContourLineBuilder::ContourLineBuilder(double tolerance)
 
 ContourLineBuilder::Join ContourLineBuilder::FindJoin(const Line& line, const ContourPoint& first,
                                                       const ContourPoint& second) const {
-    const bool startFirst = Coincide(line.start, first, m_tolerance);
-    const bool startSecond = Coincide(line.start, second, m_tolerance);
-    const bool finishFirst = Coincide(line.finish, first, m_tolerance);
-    const bool finishSecond = Coincide(line.finish, second, m_tolerance);
-    return startFirst     ? Join::kStartFirst
-           : startSecond  ? Join::kStartSecond
-           : finishFirst  ? Join::kFinishFirst
-           : finishSecond ? Join::kFinishSecond
-                          : Join::kNone;
+    // The first coinciding pair in the order of the bits, looked up rather than branched on.
+    static constexpr Join kFirst[16] = {
+        Join::kNone,         Join::kStartFirst, Join::kStartSecond, Join::kStartFirst,
+        Join::kFinishFirst,  Join::kStartFirst, Join::kStartSecond, Join::kStartFirst,
+        Join::kFinishSecond, Join::kStartFirst, Join::kStartSecond, Join::kStartFirst,
+        Join::kFinishFirst,  Join::kStartFirst, Join::kStartSecond, Join::kStartFirst};
+    const unsigned pairs = (Coincide(line.start, first, m_tolerance) ? 1u : 0u) |
+                           (Coincide(line.start, second, m_tolerance) ? 2u : 0u) |
+                           (Coincide(line.finish, first, m_tolerance) ? 4u : 0u) |
+                           (Coincide(line.finish, second, m_tolerance) ? 8u : 0u);
+    return kFirst[pairs];
 }
 
-ContourLineBuilder::Match ContourLineBuilder::FirstInList(
-    std::initializer_list<const Candidates*> candidates, auto&& test) const {
+ContourLineBuilder::Match ContourLineBuilder::FirstInList(const Found* first, const Found* last,
+                                                          auto&& test) const {
     Match best{kNoLine, Join::kNone};
     std::uint32_t bestPosition = kGone;
-    for (const Candidates* found : candidates) {
-        for (const Found& entry : *found) {
-            const Line& line = m_lines[entry.handle / 2];
-            if (line.inList && line.position < bestPosition) {
-                if (const Join join = test(line); join != Join::kNone) {
-                    best = {entry.handle / 2, join};
-                    bestPosition = line.position;
-                }
+    for (const Found* entry = first; entry != last; ++entry) {
+        const Line& line = m_lines[entry->handle / 2];
+        if (line.inList && line.position < bestPosition) {
+            if (const Join join = test(line); join != Join::kNone) {
+                best = {entry->handle / 2, join};
+                bestPosition = line.position;
             }
         }
     }
@@ -75,29 +75,30 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
     }
     // No slot moves until this segment has its place: the found slots stay valid.
     m_ends.Reserve(2);
-    m_nearP.clear();
-    m_nearQ.clear();
-    const EndPointIndex::Spot spotP = m_ends.Near(p, m_nearP);
-    const EndPointIndex::Spot spotQ = m_ends.Near(q, m_nearQ);
-    m_nearAxis.clear();
+    m_near.Clear();
+    const std::uint64_t keyP = m_ends.Near(p, m_near);
+    const std::size_t nearP = m_near.Size();
+    const std::uint64_t keyQ = m_ends.Near(q, m_near);
+    const std::size_t nearQ = m_near.Size();
     if (p.x == q.x) {
-        m_vertical.Scan(AxisKey(p.x), m_nearAxis);
+        m_vertical.Scan(AxisKey(p.x), m_near);
     }
     if (p.y == q.y) {
-        m_horizontal.Scan(AxisKey(p.y), m_nearAxis);
+        m_horizontal.Scan(AxisKey(p.y), m_near);
     }
-    // m_nearAxis holds ids, not handles: read them as start handles.
-    for (Found& found : m_nearAxis) {
-        found.handle = Handle(found.handle, true);
+    // The lines that may cover the segment come as ids: read them as start handles.
+    for (Found* found = m_near.begin() + nearQ; found != m_near.end(); ++found) {
+        found->handle = Handle(found->handle, true);
     }
+    const Found* const nearBegin = m_near.begin();
     // The first line in list order that covers the segment or meets it.
     const bool axial = p.x == q.x || p.y == q.y;
-    const auto [id, join] = FirstInList({&m_nearP, &m_nearQ, &m_nearAxis}, [&](const Line& line) {
+    const auto [id, join] = FirstInList(nearBegin, m_near.end(), [&](const Line& line) {
         return axial && Covers(line.start, line.finish, p, q) ? Join::kCovered
                                                               : FindJoin(line, p, q);
     });
     if (id == kNoLine) {
-        NewLine(p, q, level, gradient, spotP, spotQ);
+        NewLine(p, q, level, gradient, keyP, keyQ);
         return;
     }
     if (join == Join::kCovered) {
@@ -121,10 +122,10 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
     }
     // The joined end's entry lies near the segment end it met, so that query found it.
     const std::uint32_t handle = Handle(id, atStart);
-    const Candidates& nearJoined = otherIsQ ? m_nearP : m_nearQ;
-    const auto entry =
-        std::find_if(nearJoined.begin(), nearJoined.end(),
-                     [handle](const Found& found) { return found.handle == handle; });
+    const Found* const joinedFirst = nearBegin + (otherIsQ ? 0 : nearP);
+    const Found* const joinedLast = nearBegin + (otherIsQ ? nearP : nearQ);
+    const Found* const entry = std::find_if(
+        joinedFirst, joinedLast, [handle](const Found& found) { return found.handle == handle; });
 
     // The grown line is taken out and compared with the list again. Only its new end can
     // meet another line: every other end was compared with all ends when it last moved, and
@@ -133,11 +134,11 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
     // line's other end.
     TakeOut(id);
     const auto [into, meeting] = FirstInList(
-        {otherIsQ ? &m_nearQ : &m_nearP},
+        otherIsQ ? nearBegin + nearP : nearBegin, otherIsQ ? nearBegin + nearQ : nearBegin + nearP,
         [&](const Line& candidate) { return FindJoin(candidate, line.start, line.finish); });
     if (into == kNoLine) {
-        if (entry != nearJoined.end()) {
-            m_ends.InsertAt(otherIsQ ? spotQ : spotP, handle);
+        if (entry != joinedLast) {
+            m_ends.InsertKey(otherIsQ ? keyQ : keyP, handle);
             m_ends.EraseAt(entry->slot);
         } else {
             m_ends.Erase(joined, handle);
@@ -147,7 +148,7 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
         Append(id);
         return;
     }
-    if (entry != nearJoined.end()) {
+    if (entry != joinedLast) {
         m_ends.EraseAt(entry->slot);
     } else {
         m_ends.Erase(joined, handle);
@@ -158,8 +159,7 @@ void ContourLineBuilder::Add(const ContourPoint& p, const ContourPoint& q, doubl
 }
 
 void ContourLineBuilder::NewLine(const ContourPoint& p, const ContourPoint& q, double level,
-                                 double gradient, const EndPointIndex::Spot& spotP,
-                                 const EndPointIndex::Spot& spotQ) {
+                                 double gradient, std::uint64_t keyP, std::uint64_t keyQ) {
     std::uint32_t id;
     if (m_freeIds.empty()) {
         id = static_cast<std::uint32_t>(m_lines.size());
@@ -176,8 +176,8 @@ void ContourLineBuilder::NewLine(const ContourPoint& p, const ContourPoint& q, d
     line.chain.PushBack(q);
     line.anchor = {p, q};
     line.gradient = gradient;
-    m_ends.InsertAt(spotP, Handle(id, true));
-    m_ends.InsertAt(spotQ, Handle(id, false));
+    m_ends.InsertKey(keyP, Handle(id, true));
+    m_ends.InsertKey(keyQ, Handle(id, false));
     UpdateAxes(id);
     Append(id);
 }

@@ -66,13 +66,13 @@ class ContourLineBuilder final : public SegmentSink {
     };
 
     using Found = EndPointIndex::Found;
-    using Candidates = std::vector<Found>;
+    using Candidates = EndPointIndex::FoundList;
 
     /// The first line in list order among the candidates for which `test` gives a join.
-    Match FirstInList(std::initializer_list<const Candidates*> candidates, auto&& test) const;
+    Match FirstInList(const Found* first, const Found* last, auto&& test) const;
     Join FindJoin(const Line& line, const ContourPoint& first, const ContourPoint& second) const;
     void NewLine(const ContourPoint& p, const ContourPoint& q, double level, double gradient,
-                 const EndPointIndex::Spot& spotP, const EndPointIndex::Spot& spotQ);
+                 std::uint64_t keyP, std::uint64_t keyQ);
     void TakeOut(std::uint32_t id);
     void Append(std::uint32_t id);
     /// The line `into` takes the points of `piece` at the ends `join` names. The piece's
@@ -82,15 +82,14 @@ class ContourLineBuilder final : public SegmentSink {
     void LeaveAxes(std::uint32_t id);
 
     double m_tolerance;
-    std::vector<Line> m_lines;             ///< by id
-    std::vector<std::uint32_t> m_order;    ///< list order: ids, kGone where a line was taken out
-    std::size_t m_inList = 0;              ///< lines in the list
-    EndPointIndex m_ends;                  ///< handle = 2 * id + (0 start, 1 finish)
-    HandleTable m_vertical;                ///< ids of lines whose ends share an x, by that x
-    HandleTable m_horizontal;              ///< ids of lines whose ends share a y, by that y
-    Candidates m_nearP;                    ///< line ends near the segment's P
-    Candidates m_nearQ;                    ///< line ends near the segment's Q
-    Candidates m_nearAxis;                 ///< lines that may cover the segment
+    std::vector<Line> m_lines;           ///< by id
+    std::vector<std::uint32_t> m_order;  ///< list order: ids, kGone where a line was taken out
+    std::size_t m_inList = 0;            ///< lines in the list
+    EndPointIndex m_ends;                ///< handle = 2 * id + (0 start, 1 finish)
+    HandleTable m_vertical;              ///< ids of lines whose ends share an x, by that x
+    HandleTable m_horizontal;            ///< ids of lines whose ends share a y, by that y
+    /// Line ends near the segment's P, then those near Q, then the lines that may cover it.
+    Candidates m_near;
     std::vector<std::uint32_t> m_freeIds;  ///< ids of absorbed lines, whose memory new lines reuse
 };
 

@@ -34,7 +34,7 @@ std::size_t FirstNotBelow(const std::vector<double>& sorted, double v) {
     std::size_t n = sorted.size();
     while (n > 1) {
         const std::size_t half = n / 2;
-        base = base[half - 1] < v ? base + half : base;
+        base += half * static_cast<std::size_t>(base[half - 1] < v);
         n -= half;
     }
     return static_cast<std::size_t>(base - sorted.data()) + (n == 1 && *base < v ? 1 : 0);

@@ -13,21 +13,19 @@ namespace kalvo {
 /// square cells of 128 tolerances; a query visits the cells that the square of half-width
 /// `tolerance` around the point touches (nearly always one), so it finds every entry within
 /// the tolerance, and some farther ones that the caller tests exactly.
+/// (Coordinates are quantised, not rounded: a coordinate's cell is floor(coordinate / width).)
 class EndPointIndex {
   public:
     using Found = HandleTable::Found;
-    /// Where an entry for a point would be inserted.
-    struct Spot {
-        std::uint64_t key;
-        std::size_t slot;
-    };
+    using FoundList = HandleTable::FoundList;
 
     explicit EndPointIndex(double tolerance);
 
-    /// Makes room for `count` more entries, so that no slot moves before that many inserts.
+    /// Makes room for `count` more entries: no slot changes before that many inserts.
     void Reserve(std::size_t count) { m_table.Reserve(count); }
-    /// Appends the entries near `at` to `found`; returns the spot for `at`.
-    Spot Near(const ContourPoint& at, std::vector<Found>& found) const {
+    /// Appends the entries near `at` to `found`; returns the key under which `at` itself
+    /// would be inserted.
+    std::uint64_t Near(const ContourPoint& at, FoundList& found) const {
         // A point within the tolerance of `at` lies less than 1/128 cell from it. When `at`
         // lies deeper than 1/64 cell inside its cell on both axes (nearly always), that cell
         // is the only one to search. The margin covers the rounding below 2^40 cells.
@@ -42,21 +40,20 @@ class EndPointIndex {
             const double fy = v - static_cast<double>(cy);
             if (fx >= kMargin && fx <= 1 - kMargin && fy >= kMargin && fy <= 1 - kMargin) {
                 const std::uint64_t key = Key(cx, cy);
-                return {key, m_table.Scan(key, found)};
+                m_table.Scan(key, found);
+                return key;
             }
         }
         return NearEdge(at, found);
     }
 
     void Insert(const ContourPoint& at, std::uint32_t handle) { m_table.Insert(KeyOf(at), handle); }
-    /// Inserts at the spot of an earlier Near(), as HandleTable::InsertAt.
-    void InsertAt(const Spot& spot, std::uint32_t handle) {
-        m_table.InsertAt(spot.key, spot.slot, handle);
-    }
+    /// Inserts with the key Near() returned for the point.
+    void InsertKey(std::uint64_t key, std::uint32_t handle) { m_table.Insert(key, handle); }
     /// Removes the entry made by Insert(at, handle) with the same point.
     void Erase(const ContourPoint& at, std::uint32_t handle) { m_table.Erase(KeyOf(at), handle); }
     /// Removes the entry at a slot found by Near(), with no removal in between.
-    void EraseAt(std::size_t slot) { m_table.EraseAt(slot); }
+    void EraseAt(std::uint32_t slot) { m_table.EraseAt(slot); }
     /// Hands the entry of a point from one handle to another.
     void Relabel(const ContourPoint& at, std::uint32_t handle, std::uint32_t newHandle) {
         m_table.Relabel(KeyOf(at), handle, newHandle);
@@ -88,7 +85,7 @@ class EndPointIndex {
     }
     std::uint64_t KeyOf(const ContourPoint& at) const { return Key(Cell(at.x), Cell(at.y)); }
     /// Near() for a point close to a cell border, or far out.
-    Spot NearEdge(const ContourPoint& at, std::vector<Found>& found) const;
+    std::uint64_t NearEdge(const ContourPoint& at, FoundList& found) const;
 
     double m_tolerance;
     double m_scale;  ///< cells per unit

@@ -1,60 +1,105 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace kalvo {
 
-/// A multimap from 64-bit keys to 32-bit handles: open addressing with linear probing. A
-/// scan tells where each entry it found lies and where a new entry of that key would go, so
-/// that an update right after a scan needs no second search.
+/// A multimap from 64-bit keys (well mixed already) to 32-bit handles: buckets of four
+/// entries, chosen by the key's low bits, and a spill list for entries whose bucket was
+/// full. A lookup reads one bucket and takes its matches without branching on them, since
+/// whether an entry matches is as good as random to the processor.
 class HandleTable {
   public:
-    /// An entry found by a scan, and its place in the table.
+    /// An entry found by a scan, and where it lies.
     struct Found {
         std::uint32_t handle;
         std::uint32_t slot;
     };
 
-    HandleTable();
-
-    /// Makes room for `count` more entries, so that no slot moves before that many inserts.
-    void Reserve(std::size_t count) {
-        while ((m_size + count) * 2 > m_entries.size()) {
-            Grow();
-        }
-    }
-    /// Appends the entries of `key` to `found`; returns the slot where a new one would go.
-    std::size_t Scan(std::uint64_t key, std::vector<Found>& found) const {
-        std::size_t i = key & m_mask;
-        for (; m_entries[i].handle != kEmpty; i = (i + 1) & m_mask) {
-            if (m_entries[i].key == key) {
-                found.push_back({m_entries[i].handle, static_cast<std::uint32_t>(i)});
+    /// Found entries, appended without a branch per entry.
+    class FoundList {
+      public:
+        void Clear() { m_count = 0; }
+        bool Empty() const { return m_count == 0; }
+        const Found* begin() const { return m_items.data(); }
+        const Found* end() const { return m_items.data() + m_count; }
+        Found* begin() { return m_items.data(); }
+        Found* end() { return m_items.data() + m_count; }
+        /// Makes room for `count` more entries.
+        void Room(std::size_t count) {
+            if (m_count + count > m_items.size()) {
+                m_items.resize(std::max(2 * m_items.size(), m_count + count));
             }
         }
-        return i;
+        std::size_t Size() const { return m_count; }
+        /// Appends the entry when `take` holds; needs room for it either way.
+        void AppendIf(bool take, Found found) {
+            m_items[m_count] = found;
+            m_count += take ? 1 : 0;
+        }
+        void Append(Found found) {
+            Room(1);
+            m_items[m_count++] = found;
+        }
+
+      private:
+        std::vector<Found> m_items = std::vector<Found>(16);
+        std::size_t m_count = 0;
+    };
+
+    HandleTable();
+
+    /// Makes room for `count` more entries: no slot changes before that many inserts.
+    void Reserve(std::size_t count) {
+        if (m_size + count > m_buckets.size()) {
+            Grow(m_size + count);
+        }
     }
-    /// Gives the entry of `key` and `handle` a new handle.
-    void Relabel(std::uint64_t key, std::uint32_t handle, std::uint32_t newHandle);
+    /// Appends the entries of `key` to `found`.
+    void Scan(std::uint64_t key, FoundList& found) const {
+        const std::size_t index = key & m_mask;
+        const Bucket& bucket = m_buckets[index];
+        found.Room(kWays);
+        for (std::uint32_t way = 0; way < kWays; ++way) {
+            found.AppendIf((bucket.keys[way] == key) & (bucket.handles[way] != kEmpty),
+                           {bucket.handles[way], static_cast<std::uint32_t>(index * kWays + way)});
+        }
+        if (bucket.spilled != 0) [[unlikely]] {
+            ScanSpill(key, found);
+        }
+    }
     void Insert(std::uint64_t key, std::uint32_t handle);
-    /// Inserts at the slot a Scan() of this key returned; in between, entries may have been
-    /// inserted (within the reserved room) but none removed.
-    void InsertAt(std::uint64_t key, std::size_t slot, std::uint32_t handle);
     void Erase(std::uint64_t key, std::uint32_t handle);
     /// Removes the entry at a slot a Scan() found, with no removal in between.
-    void EraseAt(std::size_t slot);
+    void EraseAt(std::uint32_t slot);
+    /// Gives the entry of `key` and `handle` a new handle.
+    void Relabel(std::uint64_t key, std::uint32_t handle, std::uint32_t newHandle);
 
   private:
+    static constexpr std::uint32_t kWays = 4;
     static constexpr std::uint32_t kEmpty = UINT32_MAX;
-    struct Entry {
-        std::uint64_t key = 0;
-        std::uint32_t handle = kEmpty;
-    };
-    void Grow();
+    static constexpr std::uint32_t kSpillSlot = 0x80000000u;  ///< slots of the spill list
 
-    std::vector<Entry> m_entries;
+    struct alignas(64) Bucket {
+        std::uint64_t keys[kWays] = {};
+        std::uint32_t handles[kWays] = {kEmpty, kEmpty, kEmpty, kEmpty};
+        std::uint32_t spilled = 0;  ///< entries of this bucket in the spill list
+    };
+    struct Spill {
+        std::uint64_t key;
+        std::uint32_t handle;
+    };
+
+    void ScanSpill(std::uint64_t key, FoundList& found) const;
+    void Grow(std::size_t entries);
+    void RemoveSpill(std::size_t index);
+
+    std::vector<Bucket> m_buckets;
     std::size_t m_mask;
     std::size_t m_size = 0;
+    std::vector<Spill> m_spill;
 };
 
 }  // namespace kalvo
