@@ -48,6 +48,7 @@ std::vector<double> AutomaticLevels(double computedMinimum, double computedMaxim
     if (std::fabs(computedMinimum - computedMaximum) < 1e-50 || n < 1) {
         return levels;
     }
+    n = std::min(n, kMaxAutomaticLevels);
     const double step = n == 1 ? (b - a) * 0.5 : (b - a) / n;
     levels.reserve(static_cast<std::size_t>(n));
     for (int k = 0; k < n; ++k) {

@@ -13,9 +13,12 @@ double ZMinimum(const std::vector<double>& z);
 /// The greatest Z value that is not a missing-value marker; -1e38 when there is none.
 double ZMaximum(const std::vector<double>& z);
 
+/// More automatic levels than this are not placed: the plot set-up asks for at most 1000.
+inline constexpr int kMaxAutomaticLevels = 10000;
+
 /// The automatic levels a + k * step, k = 0 … n-1, with step = (b - a) / n, or (b - a) / 2
 /// for n = 1: the first level lies at a and none at b. A surface whose computed extremes lie
-/// closer than 1e-50 has none.
+/// closer than 1e-50 has none; n is taken as at most kMaxAutomaticLevels.
 std::vector<double> AutomaticLevels(double computedMinimum, double computedMaximum, double a,
                                     double b, int n);
 

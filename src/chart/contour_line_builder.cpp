@@ -244,41 +244,29 @@ void ContourLineBuilder::Absorb(std::uint32_t into, std::uint32_t piece, Join jo
 
 void ContourLineBuilder::UpdateAxes(std::uint32_t id) {
     Line& line = m_lines[id];
-    if (!line.onVertical && !line.onHorizontal && line.start.x != line.finish.x &&
+    if (!line.vertical.listed && !line.horizontal.listed && line.start.x != line.finish.x &&
         line.start.y != line.finish.y) {
         return;
     }
-    const bool vertical = line.start.x == line.finish.x;
-    if (line.onVertical && !(vertical && line.axisX == line.start.x)) {
-        m_vertical.Erase(AxisKey(line.axisX), id);
-        line.onVertical = false;
-    }
-    if (vertical && !line.onVertical) {
-        m_vertical.Insert(AxisKey(line.start.x), id);
-        line.onVertical = true;
-        line.axisX = line.start.x;
-    }
-    const bool horizontal = line.start.y == line.finish.y;
-    if (line.onHorizontal && !(horizontal && line.axisY == line.start.y)) {
-        m_horizontal.Erase(AxisKey(line.axisY), id);
-        line.onHorizontal = false;
-    }
-    if (horizontal && !line.onHorizontal) {
-        m_horizontal.Insert(AxisKey(line.start.y), id);
-        line.onHorizontal = true;
-        line.axisY = line.start.y;
-    }
+    UpdateAxis(m_vertical, line.vertical, line.start.x == line.finish.x, line.start.x, id);
+    UpdateAxis(m_horizontal, line.horizontal, line.start.y == line.finish.y, line.start.y, id);
 }
 
 void ContourLineBuilder::LeaveAxes(std::uint32_t id) {
     Line& line = m_lines[id];
-    if (line.onVertical) {
-        m_vertical.Erase(AxisKey(line.axisX), id);
-        line.onVertical = false;
+    UpdateAxis(m_vertical, line.vertical, false, 0, id);
+    UpdateAxis(m_horizontal, line.horizontal, false, 0, id);
+}
+
+void ContourLineBuilder::UpdateAxis(HandleTable& table, AxisEntry& entry, bool member,
+                                    double coordinate, std::uint32_t id) {
+    if (entry.listed && !(member && entry.coordinate == coordinate)) {
+        table.Erase(AxisKey(entry.coordinate), id);
+        entry.listed = false;
     }
-    if (line.onHorizontal) {
-        m_horizontal.Erase(AxisKey(line.axisY), id);
-        line.onHorizontal = false;
+    if (member && !entry.listed) {
+        table.Insert(AxisKey(coordinate), id);
+        entry = {true, coordinate};
     }
 }
 

@@ -50,6 +50,12 @@ class ContourLineBuilder final : public SegmentSink {
         Join join;
     };
 
+    /// Whether a line is listed in one of the axis tables, and under which coordinate.
+    struct AxisEntry {
+        bool listed = false;
+        double coordinate = 0;
+    };
+
     struct Line {
         double level = 0;
         ContourPoint start;
@@ -59,10 +65,8 @@ class ContourLineBuilder final : public SegmentSink {
         double gradient = 0;
         std::uint32_t position = 0;  ///< index in m_order
         bool inList = true;
-        bool onVertical = false;  ///< listed in m_vertical at x = axisX
-        bool onHorizontal = false;
-        double axisX = 0;
-        double axisY = 0;
+        AxisEntry vertical;  ///< in m_vertical: both ends have that x
+        AxisEntry horizontal;
     };
 
     using Found = EndPointIndex::Found;
@@ -80,6 +84,8 @@ class ContourLineBuilder final : public SegmentSink {
     void Absorb(std::uint32_t into, std::uint32_t piece, Join join);
     void UpdateAxes(std::uint32_t id);
     void LeaveAxes(std::uint32_t id);
+    static void UpdateAxis(HandleTable& table, AxisEntry& entry, bool member, double coordinate,
+                           std::uint32_t id);
 
     double m_tolerance;
     std::vector<Line> m_lines;           ///< by id

@@ -52,44 +52,36 @@ CellValues PatchCell(CellValues z) {
     if (MissingMask(z) == 0) {
         return z;
     }
-    // Missing corners of each rule, bit k for corner k + 1, in the order the rules apply.
-    static constexpr unsigned kPattern[] = {0b0001, 0b0100, 0b0010, 0b1000, 0b0111,
-                                            0b1011, 0b1101, 0b1110, 0b1100, 0b0110};
-    for (unsigned rule = 0; rule < 10; ++rule) {
-        if (MissingMask(z) != kPattern[rule]) {
+    // Per rule: the missing corners (bit k for corner k + 1) and where each corner's new
+    // value comes from: the mean of corners a and b, a copy of corner a (a == b), or kKeep.
+    constexpr int kKeep = -1;
+    struct Rule {
+        unsigned missing;
+        int from[4][2];
+    };
+    static constexpr Rule kRules[] = {
+        {0b0001, {{1, 3}, {kKeep}, {kKeep}, {kKeep}}},  // z1 := (z2 + z4) / 2
+        {0b0100, {{kKeep}, {kKeep}, {1, 3}, {kKeep}}},  // z3 := (z2 + z4) / 2
+        {0b0010, {{kKeep}, {0, 2}, {kKeep}, {kKeep}}},  // z2 := (z1 + z3) / 2
+        {0b1000, {{kKeep}, {kKeep}, {kKeep}, {0, 2}}},  // z4 := (z1 + z3) / 2
+        {0b0111, {{3, 3}, {3, 3}, {3, 3}, {kKeep}}},    // z1, z2, z3 := z4
+        {0b1011, {{2, 2}, {2, 2}, {kKeep}, {2, 2}}},    // z1, z2, z4 := z3
+        {0b1101, {{1, 1}, {kKeep}, {1, 1}, {1, 1}}},    // z1, z3, z4 := z2
+        {0b1110, {{kKeep}, {0, 0}, {0, 0}, {0, 0}}},    // z2, z3, z4 := z1
+        {0b1100, {{kKeep}, {kKeep}, {1, 1}, {0, 0}}},   // z4 := z1, z3 := z2
+        {0b0110, {{kKeep}, {0, 0}, {3, 3}, {kKeep}}},   // z2 := z1, z3 := z4
+    };
+    // One after another, each on the values as the rules before left them.
+    for (const Rule& rule : kRules) {
+        if (MissingMask(z) != rule.missing) {
             continue;
         }
-        switch (rule) {
-            case 0:
-                z[0] = (z[1] + z[3]) / 2;
-                break;
-            case 1:
-                z[2] = (z[1] + z[3]) / 2;
-                break;
-            case 2:
-                z[1] = (z[0] + z[2]) / 2;
-                break;
-            case 3:
-                z[3] = (z[0] + z[2]) / 2;
-                break;
-            case 4:
-                z[0] = z[1] = z[2] = z[3];
-                break;
-            case 5:
-                z[0] = z[1] = z[3] = z[2];
-                break;
-            case 6:
-                z[0] = z[2] = z[3] = z[1];
-                break;
-            case 7:
-                z[1] = z[2] = z[3] = z[0];
-                break;
-            case 8:
-                z[3] = z[0], z[2] = z[1];
-                break;
-            default:
-                z[1] = z[0], z[2] = z[3];
-                break;
+        const CellValues before = z;
+        for (int k = 0; k < 4; ++k) {
+            const auto [a, b] = rule.from[k];
+            if (a != kKeep) {
+                z[k] = a == b ? before[a] : (before[a] + before[b]) / 2;
+            }
         }
     }
     return z;

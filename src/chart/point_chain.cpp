@@ -34,23 +34,25 @@ void PointChain::ForEachButFirst(bool backwards, Push&& push) const {
 }
 
 void PointChain::Append(PointChain&& other) {
-    if (Size() >= other.Size()) {
-        other.ForEachButFirst(false, [this](const ContourPoint& p) { PushBack(p); });
-        return;
-    }
-    // Move this chain's points onto the longer one; the shared point stays this chain's.
-    other.Front() = Back();
-    ForEachButFirst(true, [&other](const ContourPoint& p) { other.PushFront(p); });
-    std::swap(*this, other);
+    Attach(std::move(other), true);
 }
 
 void PointChain::Prepend(PointChain&& other) {
+    Attach(std::move(other), false);
+}
+
+void PointChain::Attach(PointChain&& other, bool atBack) {
     if (Size() >= other.Size()) {
-        other.ForEachButFirst(true, [this](const ContourPoint& p) { PushFront(p); });
+        other.ForEachButFirst(!atBack, [this, atBack](const ContourPoint& p) {
+            atBack ? PushBack(p) : PushFront(p);
+        });
         return;
     }
-    other.Back() = Front();
-    ForEachButFirst(false, [&other](const ContourPoint& p) { other.PushBack(p); });
+    // Move this chain's points onto the longer one; the shared point stays this chain's.
+    (atBack ? other.Front() : other.Back()) = atBack ? Back() : Front();
+    ForEachButFirst(atBack, [&other, atBack](const ContourPoint& p) {
+        atBack ? other.PushFront(p) : other.PushBack(p);
+    });
     std::swap(*this, other);
 }
 

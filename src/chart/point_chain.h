@@ -30,6 +30,8 @@ class PointChain {
     void Clear();
 
   private:
+    /// Append (at the back) or Prepend.
+    void Attach(PointChain&& other, bool atBack);
     ContourPoint& StoredFront() { return m_front.empty() ? m_back.front() : m_front.back(); }
     ContourPoint& StoredBack() { return m_back.empty() ? m_front.front() : m_back.back(); }
     /// Calls push(point) for the points in order (from the back when `backwards`), leaving

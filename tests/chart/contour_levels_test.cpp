@@ -51,12 +51,16 @@ TEST(ContourLevels, PlacesTheFirstLevelAtTheMinimumAndNoneAtTheMaximum) {
         {"constancy is judged on the computed extremes", 1, 1 + 1e-51, 0, 10, 2, {}},
         {"but not on the fixed ones", 0, 1, 5, 5, 2, {5, 5}},
         {"no level count, no levels", 0, 1, 0, 1, 0, {}},
+        {"a negative count places none", 0, 1, 0, 1, -3, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(AutomaticLevels(row.computedMin, row.computedMax, row.a, row.b, row.n),
                   row.levels);
     }
+    // An absurd count costs no more than the largest one placed.
+    EXPECT_EQ(AutomaticLevels(0, 1, 0, 1, 2000000000).size(),
+              static_cast<std::size_t>(kMaxAutomaticLevels));
 }
 
 TEST(ContourLevels, RoundsToTwelveDigitsAsWrittenAndReadBack) {

@@ -194,10 +194,7 @@ TEST(CliContour, FailuresOfTheWorkExitWithOne) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        auto run = RunCli(row.arguments, "");
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.output, "");
-        EXPECT_EQ(run.errors, row.message);
+        kalvo::test::ExpectCliFailure(row.arguments, 1, row.message);
     }
     std::filesystem::remove(fifo);
 }
@@ -232,19 +229,12 @@ TEST(CliContour, UsageErrorsExitWithTwo) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        auto run = RunCli(row.arguments, "");
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.output, "");
-        EXPECT_NE(run.errors.find(row.message), std::string::npos) << run.errors;
+        kalvo::test::ExpectCliFailure(row.arguments, 2, row.message);
     }
 }
 
 TEST(CliContour, HelpNamesTheSubcommand) {
-    auto general = RunCli("--help", "");
-    EXPECT_NE(general.output.find("contour"), std::string::npos);
-    auto own = RunCli("contour --help", "");
-    EXPECT_EQ(own.exitCode, 0);
-    EXPECT_EQ(own.output.rfind("Usage: kalvo-cli contour", 0), 0u) << own.output;
+    kalvo::test::ExpectSubcommandHelp("contour");
 }
 
 }  // namespace
