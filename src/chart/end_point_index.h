@@ -13,7 +13,6 @@ namespace kalvo {
 /// square cells of 128 tolerances; a query visits the cells that the square of half-width
 /// `tolerance` around the point touches (nearly always one), so it finds every entry within
 /// the tolerance, and some farther ones that the caller tests exactly.
-/// (Coordinates are quantised, not rounded: a coordinate's cell is floor(coordinate / width).)
 class EndPointIndex {
   public:
     using Found = HandleTable::Found;
