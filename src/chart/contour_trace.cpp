@@ -164,11 +164,10 @@ ContourTracer::ContourTracer(const ContourGrid& grid, double tolerance,
     const std::size_t cellsY = grid.Ny() - 1;
     double walkLow = std::numeric_limits<double>::infinity();
     double walkHigh = -walkLow;
-    std::uint32_t cell = 0;
     std::size_t hint = 0;  // neighbouring cells mostly lie between the same two levels
     const std::size_t ny = grid.Ny();
     for (std::size_t j = 0; j < cellsY; ++j) {
-        for (std::size_t i = 0; i < cellsX; ++i, ++cell) {
+        for (std::size_t i = 0; i < cellsX; ++i) {
             const double* corner = grid.z.data() + i * ny + j;
             CellValues z = {corner[0], corner[ny], corner[ny + 1], corner[1]};
             double low = std::numeric_limits<double>::infinity();
@@ -195,7 +194,8 @@ ContourTracer::ContourTracer(const ContourGrid& grid, double tolerance,
                 hint = k;
             }
             for (; k < distinct.size() && distinct[k] <= high; ++k) {
-                m_cells[k].push_back(cell);
+                m_cells[k].push_back(
+                    {static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(j)});
             }
         }
     }
@@ -208,9 +208,8 @@ void ContourTracer::TraceLevel(std::size_t k, SegmentSink& sink) const {
     if (k >= m_levels.size()) {
         return;
     }
-    const std::size_t cellsX = m_grid.Nx() - 1;
-    for (std::uint32_t cell : m_cells[m_listOfLevel[k]]) {
-        TraceCell(cell % cellsX, cell / cellsX, m_levels[k], sink);
+    for (const Cell& cell : m_cells[m_listOfLevel[k]]) {
+        TraceCell(cell.i, cell.j, m_levels[k], sink);
     }
 }
 

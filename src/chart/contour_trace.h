@@ -56,9 +56,14 @@ class ContourTracer {
     const ContourGrid& m_grid;
     double m_tolerance;
     std::vector<double> m_levels;
-    // Cells in walk order whose corner and centre values span the level, per distinct level:
-    // no other cell can give a segment. Levels share a list when they are equal.
-    std::vector<std::vector<std::uint32_t>> m_cells;
+    // Cells (by the index of their corner c1) in walk order whose corner and centre values
+    // span the level, per distinct level: no other cell can give a segment. Levels share a
+    // list when they are equal.
+    struct Cell {
+        std::uint32_t i;
+        std::uint32_t j;
+    };
+    std::vector<std::vector<Cell>> m_cells;
     std::vector<std::size_t> m_listOfLevel;
     std::optional<std::pair<double, double>> m_walkExtremes;
 };

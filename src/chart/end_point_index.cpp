@@ -4,7 +4,7 @@ namespace kalvo {
 
 namespace {
 
-constexpr double kCellWidth = 128;  // in tolerances
+constexpr double kCellWidth = 512;  // in tolerances
 
 }  // namespace
 

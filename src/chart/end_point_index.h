@@ -10,7 +10,7 @@ namespace kalvo {
 
 /// The ends of the contour lines under construction, by position, so that the lines whose
 /// ends may coincide with a point are found without looking at every line. Points fall into
-/// square cells of 128 tolerances; a query visits the cells that the square of half-width
+/// square cells of 512 tolerances; a query visits the cells that the square of half-width
 /// `tolerance` around the point touches (nearly always one), so it finds every entry within
 /// the tolerance, and some farther ones that the caller tests exactly.
 class EndPointIndex {
@@ -25,10 +25,10 @@ class EndPointIndex {
     /// Appends the entries near `at` to `found`; returns the key under which `at` itself
     /// would be inserted.
     std::uint64_t Near(const ContourPoint& at, FoundList& found) const {
-        // A point within the tolerance of `at` lies less than 1/128 cell from it. When `at`
-        // lies deeper than 1/64 cell inside its cell on both axes (nearly always), that cell
+        // A point within the tolerance of `at` lies less than 1/512 cell from it. When `at`
+        // lies deeper than 1/256 cell inside its cell on both axes (nearly always), that cell
         // is the only one to search. The margin covers the rounding below 2^40 cells.
-        constexpr double kMargin = 1.0 / 64;
+        constexpr double kMargin = 1.0 / 256;
         constexpr double kPlain = 1099511627776.0;  // 2^40
         const double u = at.x * m_scale;
         const double v = at.y * m_scale;
