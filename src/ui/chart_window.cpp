@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "plot/grid_text.h"
+#include "plot/data_grid_text.h"
 #include "ui/chart_icons.h"
 #include "ui/data_editor.h"
 #include "ui/dialog_service.h"
@@ -241,11 +241,11 @@ void ChartWindow::Copy() {
 
 void ChartWindow::Paste() {
     // Beyond the reader's limit the rest of a huge text need not be converted.
-    const GridTextResult read =
-        ReadGridText(QApplication::clipboard()
-                         ->text()
-                         .left(static_cast<qsizetype>(kMaxGridTextBytes) + 1)
-                         .toStdString());
+    const DataGridTextResult read =
+        ReadDataGridText(QApplication::clipboard()
+                             ->text()
+                             .left(static_cast<qsizetype>(kMaxDataGridTextBytes) + 1)
+                             .toStdString());
     if (!read.Ok()) {
         Message(QString::fromStdString(read.error));
         return;

@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "plot/grid_text.h"
+#include "plot/data_grid_text.h"
 
 namespace kalvo {
 
@@ -187,7 +187,7 @@ void DataEditor::SizeChanged() {
 }
 
 void DataEditor::CopyData() {
-    QApplication::clipboard()->setText(QString::fromStdString(WriteGridText(m_model->Grid())));
+    QApplication::clipboard()->setText(QString::fromStdString(WriteDataGridText(m_model->Grid())));
 }
 
 }  // namespace kalvo

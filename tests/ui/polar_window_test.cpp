@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "plot/grid_text.h"
+#include "plot/data_grid_text.h"
 #include "plot_window_fixture.h"
 #include "ui/chart_properties.h"
 #include "ui/color_button.h"
@@ -279,7 +279,8 @@ TEST_F(PolarWindowTest, DataEditorCopiesTheGridAsTextThatPastesBack) {
         return QDialog::Rejected;
     };
     Trigger(*window, ChartCommandId::kEditData);
-    const GridTextResult read = ReadGridText(QApplication::clipboard()->text().toStdString());
+    const DataGridTextResult read =
+        ReadDataGridText(QApplication::clipboard()->text().toStdString());
     ASSERT_TRUE(read.Ok()) << read.error;
     EXPECT_TRUE(read.grid == window->Grid());
 }

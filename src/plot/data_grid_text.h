@@ -8,10 +8,10 @@
 
 namespace kalvo {
 
-/// The longest text ReadGridText accepts (64 MiB), enough for a full grid of 15-digit values.
-inline constexpr std::size_t kMaxGridTextBytes = std::size_t{64} << 20;
+/// The longest text ReadDataGridText accepts (64 MiB), enough for a full grid of 15-digit values.
+inline constexpr std::size_t kMaxDataGridTextBytes = std::size_t{64} << 20;
 
-struct GridTextResult {
+struct DataGridTextResult {
     DataGrid grid;
     std::string error;  ///< empty on success
 
@@ -25,16 +25,16 @@ struct GridTextResult {
 /// cell is a value and the labels are "R1"…, "C1"…. Empty cells stay empty; short lines
 /// are padded with empty cells; empty lines at the end are ignored.
 ///
-/// Errors (the grid is then empty): no data, a text longer than kMaxGridTextBytes, more than
+/// Errors (the grid is then empty): no data, a text longer than kMaxDataGridTextBytes, more than
 /// kMaxGridCells cells, or a cell that is not a number ("Row 3, column 2: 'x' is not a
 /// number", counted in the text as pasted).
 ///
-///   ReadGridText("\tC1\tC2\n1\t0.5\t2\n");   // 1 row labelled "1", columns "C1", "C2"
-GridTextResult ReadGridText(std::string_view text);
+///   ReadDataGridText("\tC1\tC2\n1\t0.5\t2\n");   // 1 row labelled "1", columns "C1", "C2"
+DataGridTextResult ReadDataGridText(std::string_view text);
 
-/// The grid as ReadGridText reads it back: a first line with an empty corner cell and the
+/// The grid as ReadDataGridText reads it back: a first line with an empty corner cell and the
 /// column labels, then one line per row with its label and the values in the general
 /// 15-digit format, LF line ends. Tabs and line breaks inside labels become blanks.
-std::string WriteGridText(const DataGrid& grid);
+std::string WriteDataGridText(const DataGrid& grid);
 
 }  // namespace kalvo

@@ -1,4 +1,4 @@
-#include "plot/grid_text.h"
+#include "plot/data_grid_text.h"
 
 #include <algorithm>
 #include <optional>
@@ -63,9 +63,9 @@ std::string Flattened(std::string text) {
 
 }  // namespace
 
-GridTextResult ReadGridText(std::string_view text) {
-    GridTextResult result;
-    if (text.size() > kMaxGridTextBytes) {
+DataGridTextResult ReadDataGridText(std::string_view text) {
+    DataGridTextResult result;
+    if (text.size() > kMaxDataGridTextBytes) {
         result.error = kTooLong;
         return result;
     }
@@ -132,7 +132,7 @@ GridTextResult ReadGridText(std::string_view text) {
     return result;
 }
 
-std::string WriteGridText(const DataGrid& grid) {
+std::string WriteDataGridText(const DataGrid& grid) {
     std::string text;
     for (int column = 0; column < grid.ColumnCount(); ++column) {
         text += '\t';

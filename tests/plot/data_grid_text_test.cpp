@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/grid_text.h"
+#include "plot/data_grid_text.h"
 
 namespace kalvo {
 namespace {
@@ -70,7 +70,7 @@ TEST(GridText, ReadsLabelledAndBareGridsWithEveryLineEnd) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        GridTextResult result = ReadGridText(row.text);
+        DataGridTextResult result = ReadDataGridText(row.text);
         ASSERT_TRUE(result.Ok()) << result.error;
         ExpectGrid(result.grid, row.rowLabels, row.columnLabels, row.values);
     }
@@ -93,7 +93,7 @@ TEST(GridText, RefusesWhatIsNoGridWithAClearMessage) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        GridTextResult result = ReadGridText(row.text);
+        DataGridTextResult result = ReadDataGridText(row.text);
         EXPECT_EQ(result.error, row.message);
         EXPECT_EQ(result.grid.CellCount(), 0u);
     }
@@ -102,7 +102,7 @@ TEST(GridText, RefusesWhatIsNoGridWithAClearMessage) {
 TEST(GridText, RefusesTooManyCellsAndTooLongTextBeforeBuildingAnything) {
     // One line of tabs: kMaxGridCells + 1 empty cells in very little text.
     const std::string wide(kMaxGridCells, '\t');
-    GridTextResult result = ReadGridText("1" + wide);
+    DataGridTextResult result = ReadDataGridText("1" + wide);
     EXPECT_NE(result.error.find("too many values"), std::string::npos) << result.error;
     EXPECT_EQ(result.grid.CellCount(), 0u);
 
@@ -111,11 +111,11 @@ TEST(GridText, RefusesTooManyCellsAndTooLongTextBeforeBuildingAnything) {
     for (int i = 0; i < 2000; ++i) {
         tall += "1\n";
     }
-    result = ReadGridText(tall);
+    result = ReadDataGridText(tall);
     EXPECT_NE(result.error.find("too many values"), std::string::npos) << result.error;
 
-    std::string huge(kMaxGridTextBytes + 1, '1');
-    result = ReadGridText(huge);
+    std::string huge(kMaxDataGridTextBytes + 1, '1');
+    result = ReadDataGridText(huge);
     EXPECT_NE(result.error.find("too long"), std::string::npos) << result.error;
 }
 
@@ -131,7 +131,7 @@ TEST(GridText, WrittenTextReadsBackToTheSameGrid) {
     grid.SetCell(2, 0, 1e300);
     grid.SetCell(2, 1, 123456789012345.0);
 
-    GridTextResult back = ReadGridText(WriteGridText(grid));
+    DataGridTextResult back = ReadDataGridText(WriteDataGridText(grid));
     ASSERT_TRUE(back.Ok()) << back.error;
     EXPECT_EQ(back.grid.RowLabel(1), "with tab");
     back.grid.SetRowLabel(1, "with\ttab");
