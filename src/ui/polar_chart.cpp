@@ -51,6 +51,8 @@ PolarChart::PolarChart(QWidget* parent) : QWidget(parent) {
     auto* side = new QCPLayoutGrid;
     m_plot->plotLayout()->addElement(0, 1, side);
     m_plot->plotLayout()->setColumnStretchFactor(1, 0.001);
+    // A margin keeps the legend's frame inside the widget.
+    side->setMargins(QMargins(0, 6, 6, 0));
     m_legend = new QCPLegend;
     side->addElement(0, 0, m_legend);
     side->addElement(1, 0, new QCPLayoutElement(m_plot));

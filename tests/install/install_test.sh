@@ -98,6 +98,13 @@ case $mode in
         ;;
     appstream)
         [[ $gui == ON ]] || skip "no desktop application in this build"
+        # Every screenshot the software centres show is a picture kept in docs/.
+        docs=$(cd "$(dirname "$0")/../../docs" && pwd)
+        shots=$(grep -oE '/docs/[^<]+' "$stage/share/metainfo/$app.metainfo.xml") ||
+            fail "the metainfo names no screenshot"
+        for shot in $shots; do
+            [[ -s $docs/${shot#/docs/} ]] || fail "the screenshot ${shot#/docs/} is not in docs/"
+        done
         need appstreamcli
         appstreamcli validate --no-net --explain "$stage/share/metainfo/$app.metainfo.xml" ||
             fail "the metainfo is not valid"
