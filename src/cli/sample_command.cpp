@@ -9,6 +9,7 @@
 #include "frontend/calculator_session.h"
 #include "plot/curve_sampler.h"
 #include "plot/grid_sampler.h"
+#include "plot/plot_request.h"
 #include "plot/plot_setup.h"
 
 namespace kalvo {
@@ -16,23 +17,6 @@ namespace kalvo {
 namespace {
 
 constexpr int kSampleDigits = 15;
-
-struct RangeTexts {
-    std::string from;
-    std::string to;
-    std::string count;
-};
-
-/// "FROM,TO,N" split at its two commas; the parts are checked as the window's fields are.
-std::optional<RangeTexts> SplitRange(const std::string& text) {
-    const auto first = text.find(',');
-    const auto second = first == std::string::npos ? first : text.find(',', first + 1);
-    if (second == std::string::npos || text.find(',', second + 1) != std::string::npos) {
-        return std::nullopt;
-    }
-    return RangeTexts{text.substr(0, first), text.substr(first + 1, second - first - 1),
-                      text.substr(second + 1)};
-}
 
 std::string Number(Real value) {
     return FormatGeneral(value, kSampleDigits);
@@ -79,7 +63,7 @@ int RunSample(const SubcommandContext& context) {
         if (!args->Has(option)) {
             continue;
         }
-        auto range = SplitRange(*args->Value(option));
+        auto range = SplitRangeText(*args->Value(option));
         if (!range) {
             context.err << "kalvo-cli sample: " << option << " takes FROM,TO,N\n";
             return 2;
