@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev libqt6printsupport6 libqt6svg6
+  qt6-base-dev libqt6printsupport6 libqt6svg6 qt6-svg-dev
   libqcustomplot-dev
   qt6-declarative-dev qt6-datavisualization-dev
   xvfb xauth libgl1-mesa-dri

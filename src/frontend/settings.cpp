@@ -60,6 +60,9 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home) {
     s.left = ini.ReadInteger(kCalcSection, "Left", s.left);
     s.top = ini.ReadInteger(kCalcSection, "Top", s.top);
 
+    s.plot2D = RestorePlacement(ini, kPlot2DSection);
+    s.contourPlot = RestorePlacement(ini, kContourPlotSection);
+
     // Indexes and spin positions from a hand-edited file are kept in their ranges: the
     // plot kind selects a step count, the notation a switch position.
     s.notation = std::clamp(s.notation, 0, 3);
@@ -96,6 +99,9 @@ void SaveSettings(IniFile& ini, const Settings& s) {
 
     ini.WriteInteger(kCalcSection, "Left", s.left);
     ini.WriteInteger(kCalcSection, "Top", s.top);
+
+    SavePlacement(ini, kPlot2DSection, s.plot2D);
+    SavePlacement(ini, kContourPlotSection, s.contourPlot);
 }
 
 Settings LoadSettingsFile(const std::string& settingsFile, const HomeFolder& home) {

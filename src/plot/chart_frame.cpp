@@ -9,7 +9,6 @@ TickStyle NormalTicks(const TickStyle& before, bool xAxis) {
     t.inward = false;
     t.majorVisible = true;
     t.minorVisible = true;
-    t.gridLines = true;
     if (xAxis) {
         t.majorLength = 4;
     } else {

@@ -9,7 +9,6 @@ struct TickStyle {
     bool minorVisible = true;
     int majorLength = 4;
     int minorLength = 2;
-    bool gridLines = true;  ///< the axis' major lines
 
     friend bool operator==(const TickStyle&, const TickStyle&) = default;
 };
@@ -34,7 +33,7 @@ ChartFrame DefaultChartFrame();
 /// `savedFrameWidth` and widens the frame to 10 with inward ticks as long as the frame is
 /// wide and no minor ticks on both main axes. Switching off gives the frame its
 /// remembered width and the normal ticks (outward with minor ticks, major length 4 on the
-/// X axes, minor length 2 on the Y axes, grid lines on) on all four axes.
+/// X axes, minor length 2 on the Y axes) on all four axes.
 void ToggleView3D(ChartFrame& frame, int& savedFrameWidth);
 
 inline constexpr int kView3DDepth = 8;

@@ -37,6 +37,7 @@ class SilentDialogs : public DialogService {
         return {};
     }
     bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
+    QColor GetColor(QWidget*, const QColor&, const QString&) override { return {}; }
     int ExecDialog(QDialog&) override { return 0; }
     void ShowHelp(QWidget*, int) override {}
     bool OpenUrl(const QUrl&) override { return false; }
