@@ -20,6 +20,7 @@
 #include "ui/comp_message.h"
 #include "ui/dialog_service.h"
 #include "ui/evaluation_scope.h"
+#include "ui/graphics_tab.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
 #include "ui/set_var_dialog.h"
@@ -190,6 +191,7 @@ QWidget* TfmCalc::BuildCalculatorTab() {
             SetFunc(text);
         }
     });
+    m_showPlots = plots;
     connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, 0); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -388,6 +390,7 @@ void TfmCalc::SetComplexMode(bool on) {
     ApplyHints();
 
     m_session.SetComplexMode(on);
+    m_graphicsTab->SetComplexMode(on);
     m_complexFormBox->setVisible(on);
     m_baseBox->setVisible(!on);
     for (const auto& [key, widget] : m_keyButtons) {

@@ -30,6 +30,7 @@
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
+#include "ui/graphics_tab.h"
 #include "ui/greeting.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
@@ -92,9 +93,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     m_constantsTab = new ConstantsTab(
         m_dialogs, m_home.stem, [this](const QString& text) { SetFunc(text); }, this);
     m_tabs->addTab(m_constantsTab, tr("Constants"));
-    auto* graphics = new QWidget(this);  // filled by the plot set-up
-    graphics->setObjectName("tsGraphics");
-    m_tabs->addTab(graphics, tr("Graphics"));
+    m_graphicsTab = new GraphicsTab(m_settings, m_dialogs, this);
+    m_tabs->addTab(m_graphicsTab, tr("Graphics"));
     m_variablesTab = new VariablesTab(m_session, m_dialogs, this);
     m_tabs->addTab(m_variablesTab, tr("Variables"));
     m_userVarsTab = new UserVarsTab(m_session, m_dialogs, m_home.SettingsFile(),
@@ -126,6 +126,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
     m_compMess = new TfmCompMess(this);
+
+    BuildPlotting();
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(kTimerMs);
@@ -471,6 +473,8 @@ void TfmCalc::TabChanged(int index) {
         m_tapeTab->PrintButton()->setFocus();
     } else if (index == kConstantsTab) {
         m_constantsTab->FindField()->setFocus();
+    } else if (index == kGraphicsTab) {
+        m_graphicsTab->Activated(InputText());
     } else if (index == kVariablesTab) {
         m_variablesTab->ExpressionField(kSlotX)->setFocus();
     }
