@@ -10,8 +10,6 @@ std::string GreetingText(double dayFraction, const std::string& addressee = "Sir
 
 /// Whether a later show of the window greets again: only when more than one day lies
 /// between the day of the last greeting and today (days counted from any fixed origin).
-inline bool GreetAgain(long long greetedDay, long long today) {
-    return today - greetedDay > 1;
-}
+inline bool GreetAgain(long long greetedDay, long long today) { return today - greetedDay > 1; }
 
 }  // namespace kalvo
