@@ -1,5 +1,7 @@
 #include "plot/graphics_layout.h"
 
+#include "plot/point_evaluator.h"
+
 namespace kalvo {
 
 GraphicsLayout LayoutFor(PlotType type) {
@@ -54,6 +56,14 @@ PlotType ComplexModeType(PlotType type) {
 
 std::string FunctionCaption(const std::string& input) {
     return "f(" + input + ")";
+}
+
+}  // namespace kalvo
+
+namespace kalvo {
+
+std::string CurveDescription(const std::string& input) {
+    return FunctionCaption(WithoutBlanks(input)).substr(0, 255);
 }
 
 }  // namespace kalvo

@@ -37,5 +37,7 @@ PlotType ComplexModeType(PlotType type);
 
 /// The plot's name on the tab: "f(" + input + ")".
 std::string FunctionCaption(const std::string& input);
+/// A curve's description: "f(" + the input without blanks + ")", at most 255 characters.
+std::string CurveDescription(const std::string& input);
 
 }  // namespace kalvo

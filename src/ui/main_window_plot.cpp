@@ -13,6 +13,7 @@
 #include "plot/curve_sampler.h"
 #include "plot/graphics_layout.h"
 #include "plot/plot_setup.h"
+#include "plot/point_evaluator.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
@@ -25,16 +26,6 @@ namespace kalvo {
 namespace {
 
 constexpr const char* kCannotCalculate = "Cann't calculate this function";
-
-std::string WithoutBlanks(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != ' ') {
-            out += c;
-        }
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -131,7 +122,7 @@ void TfmCalc::PlotCurve(const PlotSetup& setup, const std::string& text) {
     }
     CurveTitles titles;
     titles.legend = m_graphicsTab->Legend();
-    titles.description = FromEngine(FunctionCaption(WithoutBlanks(text)));
+    titles.description = FromEngine(CurveDescription(text));
     titles.title = m_graphicsTab->Title();
     titles.x = m_graphicsTab->XName();
     titles.y = m_graphicsTab->YName();

@@ -65,7 +65,7 @@ ChartSeries* TfmPlot2D::AddCurve(const CurveSamples& samples, const CurveTitles&
     ChartSeries* series =
         chart.AddSeries(titles.legend, titles.color.isValid() ? titles.color : chart.FreeColor(),
                         chart.FreeMarker());
-    series->SetDescription(titles.description.left(255));
+    series->SetDescription(titles.description);
     series->SetMarkerInterval(CurveMarkerInterval(static_cast<int>(samples.points.size())));
     for (const CurvePoint& p : samples.points) {
         series->AddPoint(static_cast<double>(p.x), static_cast<double>(p.y));

@@ -18,30 +18,13 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/silent_dialogs.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/variables_tab.h"
 
 namespace kalvo {
 
 namespace {
-
-/// Answers every question with No and opens nothing: the pictures are taken unattended.
-class SilentDialogs : public DialogService {
-  public:
-    void MessageBox(QWidget*, Icon, const QString&, const QString&) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return false; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
-    QColor GetColor(QWidget*, const QColor&, const QString&) override { return {}; }
-    int ExecDialog(QDialog&) override { return 0; }
-    void ShowHelp(QWidget*, int) override {}
-    bool OpenUrl(const QUrl&) override { return false; }
-};
 
 QPalette DarkPalette() {
     QPalette dark;
