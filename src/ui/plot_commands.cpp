@@ -51,10 +51,12 @@ PlotCommandActions BuildPlotCommands(QMainWindow& window,
         };
         QAction* button = nullptr;
         QAction* item = nullptr;
-        if (row.hint && row.menuText && row.kind != PlotCommandRow::kRadio) {
+        // A radio group's buttons and items are two groups; an item on the menu bar itself
+        // shows its text, not the button's picture.
+        const bool separate = row.kind == PlotCommandRow::kRadio || *row.menu == '\0';
+        if (row.hint && row.menuText && !separate) {
             button = item = make("");
         } else {
-            // A radio group's buttons and items are two groups that follow each other.
             if (row.hint) {
                 button = make("");
             }

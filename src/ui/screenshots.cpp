@@ -17,6 +17,7 @@
 #include "ui/dialog_service.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/plot_screenshots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/silent_dialogs.h"
 #include "ui/user_funcs_tab.h"
@@ -115,6 +116,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     ok = Save(notice, dir + "/" + prefix + "dialog-complex-numbers.png") && ok;
     notice.hide();
 
+    ok = RenderPlotScreenshots(window, dir, prefix) && ok;
     window.close();
 
     HelpWindow help;

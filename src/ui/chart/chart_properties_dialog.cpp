@@ -186,8 +186,13 @@ std::optional<ChartProperties> ChartPropertiesDialog::Result(QString* error) con
     p.yName = m_yName->text();
     Real values[4] = {};
     const char* names[4] = {"X from", "X to", "Y from", "Y to"};
+    const ChartView& v = m_properties.view;
+    const double shown[4] = {v.xMin, v.xMax, v.yMin, v.yMax};
     for (int i = 0; i < 4; ++i) {
-        if (!TRealValidate::Parse(m_range[i]->text().trimmed(), &values[i])) {
+        // A range left as shown keeps its exact value, not the rounded one it reads as.
+        if (m_range[i]->text() == Number(shown[i])) {
+            values[i] = shown[i];
+        } else if (!TRealValidate::Parse(m_range[i]->text().trimmed(), &values[i])) {
             if (error) {
                 *error = tr("%1 is not a number").arg(QString::fromLatin1(names[i]));
             }
