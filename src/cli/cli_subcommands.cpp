@@ -1,14 +1,15 @@
 // The table of kalvo-cli's subcommands. Each subcommand lives in its own file
-// (<name>_command.cpp) and adds its declaration and one row here.
+// (<name>_command.h/.cpp) and adds its include and one row here.
 #include "cli/cli_subcommand.h"
+#include "cli/convert_command.h"
+#include "cli/sample_command.h"
 
 namespace kalvo {
 
-extern const Subcommand kSampleCommand;
-
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
-        kSampleCommand,
+        SampleCommand(),
+        ConvertCommand(),
     };
     return table;
 }

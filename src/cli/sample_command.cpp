@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/cli_subcommand.h"
+#include "cli/sample_command.h"
 #include "display/format_general.h"
 #include "engine/text_encoding.h"
 #include "frontend/calculator_session.h"
@@ -141,21 +141,23 @@ int RunSample(const SubcommandContext& context) {
 
 }  // namespace
 
-extern const Subcommand kSampleCommand{
-    "sample", "print the points of a curve, grid, surface or polar plot",
-    "Usage: kalvo-cli sample EXPRESSION --x FROM,TO,N [--y FROM,TO,M] [--surface] [--polar]\n"
-    "Samples EXPRESSION as the plot windows do and prints the points, one per line:\n"
-    "  --x FROM,TO,N          N points from FROM to TO, both ends included (2-16000)\n"
-    "  a curve f(X):          x TAB f(x)\n"
-    "  --y FROM,TO,M          a grid f(X,Y): x TAB y TAB z, X outer and Y inner; the first\n"
-    "                         point that cannot be calculated stops it\n"
-    "  --surface (with --y)   a surface: like a grid, but a failing point keeps the value\n"
-    "                         the engine returned\n"
-    "  --polar                a polar curve: FROM and TO are angles in degrees, X is the\n"
-    "                         angle in radians; prints angle TAB r\n"
-    "Numbers are written with 15 significant digits. With --complex a grid or surface is\n"
-    "|EXPRESSION| of X+Yi, computed as abs(EXPRESSION) in complex mode.\n"
-    "Exit status: 0 done, 1 a point could not be calculated, 2 a usage or range error.\n",
-    RunSample};
+Subcommand SampleCommand() {
+    return {
+        "sample", "print the points of a curve, grid, surface or polar plot",
+        "Usage: kalvo-cli sample EXPRESSION --x FROM,TO,N [--y FROM,TO,M] [--surface] [--polar]\n"
+        "Samples EXPRESSION as the plot windows do and prints the points, one per line:\n"
+        "  --x FROM,TO,N          N points from FROM to TO, both ends included (2-16000)\n"
+        "  a curve f(X):          x TAB f(x)\n"
+        "  --y FROM,TO,M          a grid f(X,Y): x TAB y TAB z, X outer and Y inner; the first\n"
+        "                         point that cannot be calculated stops it\n"
+        "  --surface (with --y)   a surface: like a grid, but a failing point keeps the value\n"
+        "                         the engine returned\n"
+        "  --polar                a polar curve: FROM and TO are angles in degrees, X is the\n"
+        "                         angle in radians; prints angle TAB r\n"
+        "Numbers are written with 15 significant digits. With --complex a grid or surface is\n"
+        "|EXPRESSION| of X+Yi, computed as abs(EXPRESSION) in complex mode.\n"
+        "Exit status: 0 done, 1 a point could not be calculated, 2 a usage or range error.\n",
+        RunSample};
+}
 
 }  // namespace kalvo

@@ -20,6 +20,7 @@
 #include "ui/plot_screenshots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/silent_dialogs.h"
+#include "ui/units_screenshots.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/variables_tab.h"
 
@@ -116,6 +117,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     ok = Save(notice, dir + "/" + prefix + "dialog-complex-numbers.png") && ok;
     notice.hide();
 
+    ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
     ok = RenderPlotScreenshots(window, dir, prefix) && ok;
     window.close();
 
