@@ -2,6 +2,7 @@
 // (<name>_command.h/.cpp) and adds its include and one row here.
 #include "cli/cli_subcommand.h"
 #include "cli/convert_command.h"
+#include "cli/matrix_command.h"
 #include "cli/sample_command.h"
 
 namespace kalvo {
@@ -10,6 +11,7 @@ const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
         SampleCommand(),
         ConvertCommand(),
+        MatrixCommand(),
     };
     return table;
 }

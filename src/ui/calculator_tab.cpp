@@ -23,6 +23,7 @@
 #include "ui/graphics_tab.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
+#include "ui/matrix_window.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
 #include "ui/units_window.h"
@@ -176,10 +177,15 @@ QWidget* TfmCalc::BuildCalculatorTab() {
     auto* plots = MakeButton(tr("Show plots"), "bbShowPlots", QString(), page);
     auto* help = MakeButton(tr("Help"), "bbHelp", QString(), page);
     auto* exit = MakeButton(tr("Exit"), "bbExit", tr("Close Kalvo"), page);
-    // The windows behind these buttons come with the matrix, unit and plot components.
-    for (QPushButton* later : {matrix, plots}) {
+    // The window behind this button comes with the plot components.
+    for (QPushButton* later : {plots}) {
         later->setEnabled(false);
     }
+    connect(matrix, &QPushButton::clicked, this, [this] {
+        m_matrix->show();
+        m_matrix->raise();
+        m_matrix->activateWindow();
+    });
     connect(clearAll, &QPushButton::clicked, this, &TfmCalc::ClearAll);
     connect(convertor, &QPushButton::clicked, this, [this] {
         TfmConv conv(m_session.State().display, m_session.Digits(), this);

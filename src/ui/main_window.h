@@ -40,6 +40,7 @@ class VariablesTab;
 class TapeTab;
 class TSetVar;
 class TfmCompMess;
+class TfmMatrix;
 struct KeypadKey;
 
 /// The calculator's main window: the input and result lines over their history and
@@ -94,6 +95,7 @@ class TfmCalc : public QWidget, public EngineHost {
     bool ShowComp() const { return m_showComp; }
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
+    TfmMatrix& MatrixWindow() { return *m_matrix; }
     TapeTab& Tape() { return *m_tapeTab; }
     VariablesTab& Variables() { return *m_variablesTab; }
     UserVarsTab& UserVars() { return *m_userVarsTab; }
@@ -231,6 +233,7 @@ class TfmCalc : public QWidget, public EngineHost {
     QPushButton* m_showPlots = nullptr;
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
+    TfmMatrix* m_matrix = nullptr;
 
     QTimer m_timer;
     TimerPurpose m_timerPurpose = kRefreshAssistant;

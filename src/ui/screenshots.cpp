@@ -17,6 +17,7 @@
 #include "ui/dialog_service.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/matrix_screenshots.h"
 #include "ui/plot_screenshots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/silent_dialogs.h"
@@ -118,6 +119,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     notice.hide();
 
     ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
+    ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
     ok = RenderPlotScreenshots(window, dir, prefix) && ok;
     window.close();
 
