@@ -16,33 +16,25 @@ namespace {
 using Row = PlotCommandRow;
 
 const std::vector<PlotCommandRow>& Plot2DCommands() {
-    static const std::vector<PlotCommandRow> table = {
-        {PlotCommand::kPrint, "Print graphic", "&File", "&Print", "Ctrl+P", "sbPrint"},
-        {PlotCommand::kSaveAs, "Save As...", "&File", "&Save As...", "Ctrl+S", "sbSaveAs"},
-        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
-        {PlotCommand::kExport, "Export data", "&File", "&Export", nullptr, "sbExport"},
-        {PlotCommand::kImport, "Import data", "&File", "&Import", nullptr, "sbImport"},
-        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
-        {PlotCommand::kClose, nullptr, "&File", "&Exit", "Ctrl+W", "miExit"},
-        {PlotCommand::kCopy, "Copy to clipbord", "&Edit", "&Copy to clipboard", "Ctrl+C", "sbCopy"},
-        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
-        {PlotCommand::kZoomIn, "Zoom in", "&View", "Zoom &In", "Ctrl++", "sbZoomIn"},
-        {PlotCommand::kAnimatedZoom, "Animated zoom", "&View", "&Animation Zoom", nullptr,
-         "sbAnimatedZoom", Row::kCheck},
-        {PlotCommand::kZoomPrevious, "Zoom previous", "&View", "&Previous Zoom", "Ctrl+Backspace",
-         "sbZoomPrevious"},
-        {PlotCommand::kZoomOut, "Zoom Out", "&View", "Zoom &Out", "Ctrl+-", "sbZoomOut"},
-        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
-        {PlotCommand::kShowLegend, "Show legend", "&View", "&Show Legend", nullptr, "sbLegend",
-         Row::kCheck},
-        {PlotCommand::kVertGrid, "Vertical grid", "&View", "&Vert. Grid", nullptr, "sbVertGrid",
-         Row::kCheck},
-        {PlotCommand::kHorisGrid, "Horizontal grid", "&View", "&Horis. Grid", nullptr,
-         "sbHorisGrid", Row::kCheck},
-        {PlotCommand::kView3D, "3D-view", "&View", "&3D View", nullptr, "sb3D", Row::kCheck},
-        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
-        {PlotCommand::kProperties, "Properties", "", "&Properties", nullptr, "sbProperties"},
-    };
+    static const std::vector<PlotCommandRow> table = JoinRows(
+        {{
+             {PlotCommand::kPrint, "Print graphic", "&File", "&Print", "Ctrl+P", "sbPrint"},
+             {PlotCommand::kSaveAs, "Save As...", "&File", "&Save As...", "Ctrl+S", "sbSaveAs"},
+             {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
+             {PlotCommand::kExport, "Export data", "&File", "&Export", nullptr, "sbExport"},
+             {PlotCommand::kImport, "Import data", "&File", "&Import", nullptr, "sbImport"},
+             {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
+             {PlotCommand::kClose, nullptr, "&File", "&Exit", "Ctrl+W", "miExit"},
+             {PlotCommand::kCopy, "Copy to clipbord", "&Edit", "&Copy to clipboard", "Ctrl+C",
+              "sbCopy"},
+             {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
+         },
+         ViewCommandRows(),
+         {
+             {PlotCommand::kView3D, "3D-view", "&View", "&3D View", nullptr, "sb3D", Row::kCheck},
+             {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
+             {PlotCommand::kProperties, "Properties", "", "&Properties", nullptr, "sbProperties"},
+         }});
     return table;
 }
 

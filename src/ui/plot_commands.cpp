@@ -20,6 +20,34 @@ QAction* PlotCommandActions::Item(PlotCommand c) const {
     return found == menuItems.end() ? nullptr : found->second;
 }
 
+const std::vector<PlotCommandRow>& ViewCommandRows() {
+    using Row = PlotCommandRow;
+    static const std::vector<PlotCommandRow> rows = {
+        {PlotCommand::kZoomIn, "Zoom in", "&View", "Zoom &In", "Ctrl++", "sbZoomIn"},
+        {PlotCommand::kAnimatedZoom, "Animated zoom", "&View", "&Animation Zoom", nullptr,
+         "sbAnimatedZoom", Row::kCheck},
+        {PlotCommand::kZoomPrevious, "Zoom previous", "&View", "&Previous Zoom", "Ctrl+Backspace",
+         "sbZoomPrevious"},
+        {PlotCommand::kZoomOut, "Zoom Out", "&View", "Zoom &Out", "Ctrl+-", "sbZoomOut"},
+        {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
+        {PlotCommand::kShowLegend, "Show legend", "&View", "&Show Legend", nullptr, "sbLegend",
+         Row::kCheck},
+        {PlotCommand::kVertGrid, "Vertical grid", "&View", "&Vert. Grid", nullptr, "sbVertGrid",
+         Row::kCheck},
+        {PlotCommand::kHorisGrid, "Horizontal grid", "&View", "&Horis. Grid", nullptr,
+         "sbHorisGrid", Row::kCheck},
+    };
+    return rows;
+}
+
+std::vector<PlotCommandRow> JoinRows(std::initializer_list<std::vector<PlotCommandRow>> tables) {
+    std::vector<PlotCommandRow> joined;
+    for (const auto& table : tables) {
+        joined.insert(joined.end(), table.begin(), table.end());
+    }
+    return joined;
+}
+
 PlotCommandActions BuildPlotCommands(QMainWindow& window,
                                      const std::vector<PlotCommandRow>& table) {
     PlotCommandActions built;

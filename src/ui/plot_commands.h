@@ -63,6 +63,12 @@ struct PlotCommandActions {
     QAction* Item(PlotCommand c) const;
 };
 
+/// The rows both plot windows share in their View menu: the zoom commands, the legend
+/// and the two grids.
+const std::vector<PlotCommandRow>& ViewCommandRows();
+/// The tables one after the other.
+std::vector<PlotCommandRow> JoinRows(std::initializer_list<std::vector<PlotCommandRow>> tables);
+
 /// Builds the tool bar and the menus of `window` from the table, in table order. A
 /// separator row separates tool buttons and the items of the menu that follows it.
 PlotCommandActions BuildPlotCommands(QMainWindow& window, const std::vector<PlotCommandRow>& table);
