@@ -11,6 +11,7 @@ packages=(
   qt6-declarative-dev qt6-datavisualization-dev
   xvfb xauth libgl1-mesa-dri
   bc libreadline-dev
+  desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 missing=()

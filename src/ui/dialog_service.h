@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -40,7 +41,8 @@ class DialogService {
     virtual QColor GetColor(QWidget* parent, const QColor& initial, const QString& title) = 0;
     /// Runs a modal dialog and returns its result code (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
-    /// Opens the help window at a numeric context.
+    /// Opens the help window at a help context (ui/help_contexts.h). Asked from a modal
+    /// dialog, the help stays usable while the dialog is open.
     virtual void ShowHelp(QWidget* parent, int context) = 0;
     /// Hands a URL (mailto:, file:) to the desktop; false when nothing can open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
@@ -68,7 +70,7 @@ class QtDialogService : public DialogService {
     bool OpenUrl(const QUrl& url) override;
 
   private:
-    class HelpWindow* m_help = nullptr;
+    QPointer<class HelpWindow> m_help;
 };
 
 }  // namespace kalvo

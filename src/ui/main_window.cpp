@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QDate>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -127,7 +127,7 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
     m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
-    m_compMess = new TfmCompMess(this);
+    m_compMess = new TfmCompMess(m_dialogs, this);
 
     BuildPlotting();
 

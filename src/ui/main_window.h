@@ -90,6 +90,10 @@ class TfmCalc : public QWidget, public EngineHost {
     /// Switches between real (false) and complex (true) mode with every visible step.
     void SetComplexMode(bool on);
     bool IsEvaluating() const { return m_evaluating; }
+    /// The angle unit and the notation real mode uses: in complex mode the ones it will
+    /// restore (complex mode itself runs in radians without the sexagesimal notation).
+    int RealModeAngle() const;
+    int RealModeNotation() const;
     /// Whether the "Complex Numbers" notice is shown the first time complex mode is chosen.
     void SetShowComp(bool on) { m_showComp = on; }
     bool ShowComp() const { return m_showComp; }
@@ -245,6 +249,8 @@ class TfmCalc : public QWidget, public EngineHost {
     QDate m_greetingDate;  ///< day of the last greeting
     bool m_showComp = true;
     bool m_compShown = false;
+    int m_realAngle = 0;      ///< the angle unit real mode had when complex mode began
+    int m_realNotation = -1;  ///< the notation complex mode took away (Sxg), or -1
 };
 
 }  // namespace kalvo

@@ -15,6 +15,7 @@
 #include "ui/comp_message.h"
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/matrix_screenshots.h"
@@ -123,11 +124,19 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     ok = RenderPlotScreenshots(window, dir, prefix) && ok;
     window.close();
 
+    // The manual must be there: a picture of its "not installed" page is no picture of it.
     HelpWindow help;
-    for (int context : {0, 3, 8, 21}) {
+    ok = help.HasPages() && ok;
+    for (int context : {kHelpCalculator, kHelpVariables, kHelpConstants, kHelpTape}) {
         help.ShowContext(context);
         ok = Save(help, dir + "/" + prefix + QStringLiteral("help-%1.png").arg(context)) && ok;
     }
+    help.ShowContext(kHelpContents);
+    ok = Save(help, dir + "/" + prefix + "help-contents.png") && ok;
+    help.SearchField()->setText(QStringLiteral("integral"));
+    help.Search(help.SearchField()->text());
+    ok = Save(help, dir + "/" + prefix + "help-search.png") && ok;
+    help.close();
     return ok;
 }
 
