@@ -1,15 +1,14 @@
 // kalvo-cli sample: the plot samplers' points as text, for scripts and other plotting tools.
-#include <optional>
 #include <ostream>
 #include <string>
 
+#include "cli/plot_options.h"
 #include "cli/sample_command.h"
 #include "display/format_general.h"
 #include "engine/text_encoding.h"
 #include "frontend/calculator_session.h"
 #include "plot/curve_sampler.h"
 #include "plot/grid_sampler.h"
-#include "plot/plot_request.h"
 #include "plot/plot_setup.h"
 
 namespace kalvo {
@@ -20,16 +19,6 @@ constexpr int kSampleDigits = 15;
 
 std::string Number(Real value) {
     return FormatGeneral(value, kSampleDigits);
-}
-
-int ReportFailure(const SubcommandContext& context, const std::string& text,
-                  const SampleFailure& failure) {
-    context.err << Latin1ToUtf8(DescribeFailure(context.session.GetEngine(), text, failure))
-                << '\n';
-    if (!failure.UserBreak()) {
-        context.err << "Cann't calculate this function\n";
-    }
-    return 1;
 }
 
 int RunSample(const SubcommandContext& context) {
@@ -59,19 +48,9 @@ int RunSample(const SubcommandContext& context) {
                                              : PlotType::kCurve;
 
     PlotSetupTexts texts;
-    for (const char* option : {"--x", "--y"}) {
-        if (!args->Has(option)) {
-            continue;
-        }
-        auto range = SplitRangeText(*args->Value(option));
-        if (!range) {
-            context.err << "kalvo-cli sample: " << option << " takes FROM,TO,N\n";
-            return 2;
-        }
-        const bool isX = option[2] == 'x';
-        (isX ? texts.fromX : texts.fromY) = range->from;
-        (isX ? texts.toX : texts.toY) = range->to;
-        (isX ? texts.stepsX : texts.stepsY) = range->count;
+    if (!ReadRangeOptions(*args, texts, error)) {
+        context.err << "kalvo-cli sample: " << error << '\n';
+        return 2;
     }
     const PlotSetupCheck check = CheckPlotSetup(texts, type);
     if (!check.ok) {
@@ -90,7 +69,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kCurve: {
             const CurveSamples curve = SampleCurve(context.session, text, x);
             if (curve.failed) {
-                return ReportFailure(context, text, curve.failure);
+                return ReportSampleFailure(context, text, curve.failure);
             }
             for (const CurvePoint& p : curve.points) {
                 out << Number(p.x) << '\t' << Number(p.y) << '\n';
@@ -100,7 +79,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kPolar: {
             const PolarSamples curve = SamplePolar(context.session, text, x);
             if (curve.stopped) {
-                return ReportFailure(context, text, curve.failure);
+                return ReportSampleFailure(context, text, curve.failure);
             }
             for (std::size_t i = 0; i < curve.angles.size(); ++i) {
                 out << Number(curve.angles[i]) << '\t' << Number(curve.radii[i]) << '\n';
@@ -110,7 +89,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kSurface: {
             const SurfaceSamples grid = SampleSurface(context.session, text, x, y, mode);
             if (grid.stopped) {
-                return ReportFailure(context, text, grid.failure);
+                return ReportSampleFailure(context, text, grid.failure);
             }
             for (int i = 0; i < grid.rows; ++i) {
                 for (int j = 0; j < grid.columns; ++j) {
@@ -124,7 +103,7 @@ int RunSample(const SubcommandContext& context) {
         default: {
             const GridSamples grid = SampleGrid(context.session, text, x, y, mode);
             if (grid.failed) {
-                return ReportFailure(context, text, grid.failure);
+                return ReportSampleFailure(context, text, grid.failure);
             }
             for (int i = 0; i < grid.nx; ++i) {
                 for (int j = 0; j < grid.ny; ++j) {

@@ -62,6 +62,10 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home) {
 
     s.plot2D = RestorePlacement(ini, kPlot2DSection);
     s.contourPlot = RestorePlacement(ini, kContourPlotSection);
+    s.surfacePlacement = RestorePlacement(ini, kSurfaceSection);
+    s.elevationColor = ini.ReadInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
+    s.wallWidth = ini.ReadInteger(kSurfaceSection, "WallWidth", s.wallWidth);
+    s.polarPlacement = RestorePlacement(ini, kPolarSection);
 
     // Indexes and spin positions from a hand-edited file are kept in their ranges: the
     // plot kind selects a step count, the notation a switch position.
@@ -102,6 +106,10 @@ void SaveSettings(IniFile& ini, const Settings& s) {
 
     SavePlacement(ini, kPlot2DSection, s.plot2D);
     SavePlacement(ini, kContourPlotSection, s.contourPlot);
+    SavePlacement(ini, kSurfaceSection, s.surfacePlacement);
+    ini.WriteInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
+    ini.WriteInteger(kSurfaceSection, "WallWidth", s.wallWidth);
+    SavePlacement(ini, kPolarSection, s.polarPlacement);
 }
 
 Settings LoadSettingsFile(const std::string& settingsFile, const HomeFolder& home) {

@@ -15,6 +15,8 @@ inline constexpr char kGraphicsSection[] = "Graphics";
 inline constexpr char kCalcSection[] = "Calc";
 inline constexpr char kPlot2DSection[] = "fmPlot2D";
 inline constexpr char kContourPlotSection[] = "fmContourPlot";
+inline constexpr char kSurfaceSection[] = "fmSurface";
+inline constexpr char kPolarSection[] = "fmPolar";
 
 /// Number of plot kinds, each with its own X and Y step counts.
 inline constexpr int kPlotKindCount = 5;
@@ -62,6 +64,11 @@ struct Settings {
     // "fmPlot2D" and "fmContourPlot": the 2D and contour plot windows' placement.
     WindowPlacement plot2D;
     WindowPlacement contourPlot;
+    // "fmSurface" and "fmPolar": the surface and polar windows.
+    WindowPlacement surfacePlacement;
+    int elevationColor = 16776960;  ///< "ElevationColor": red 0, green 255, blue 255
+    int wallWidth = 10;             ///< "WallWidth"
+    WindowPlacement polarPlacement;
 };
 
 /// The defaults, with the current data files in the home folder.
@@ -76,7 +83,8 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home);
 /// Writes the keys saved at close, in their order: "Calc Settings" (Notation, Angle,
 /// Digits, Precison, Assistant, Hint, ShowComp), "Graphics" (Plot Type, the four range
 /// fields, Legend, Title, X axis, Y axis, StepX0..4, StepY0..4), "Calc" (Left, Top), then
-/// the plot windows' placement ("fmPlot2D", "fmContourPlot").
+/// the plot windows: "fmPlot2D" and "fmContourPlot" (placement), "fmSurface" (placement,
+/// ElevationColor, WallWidth), "fmPolar" (placement).
 /// "Complex Form" and the "Files" keys are left as they are.
 void SaveSettings(IniFile& ini, const Settings& settings);
 

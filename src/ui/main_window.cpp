@@ -33,7 +33,9 @@
 #include "ui/graphics_tab.h"
 #include "ui/greeting.h"
 #include "ui/matrix_window.h"
+#include "ui/polar_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/surface_window.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
 #include "ui/user_funcs_tab.h"
@@ -126,10 +128,9 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     layout->addLayout(bottom);
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
+    BuildPlotting();  // the 2D, contour, polar and surface windows, in this order
     m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
     m_compMess = new TfmCompMess(m_dialogs, this);
-
-    BuildPlotting();
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(kTimerMs);

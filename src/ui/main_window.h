@@ -41,6 +41,8 @@ class TapeTab;
 class TSetVar;
 class TfmCompMess;
 class TfmMatrix;
+class TfmPolar;
+class TfmSurface;
 struct KeypadKey;
 
 /// The calculator's main window: the input and result lines over their history and
@@ -100,6 +102,8 @@ class TfmCalc : public QWidget, public EngineHost {
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
     TfmMatrix& MatrixWindow() { return *m_matrix; }
+    TfmPolar& PolarWindow() { return *m_polar; }
+    TfmSurface& SurfaceWindow() { return *m_surface; }
     TapeTab& Tape() { return *m_tapeTab; }
     VariablesTab& Variables() { return *m_variablesTab; }
     UserVarsTab& UserVars() { return *m_userVarsTab; }
@@ -238,6 +242,8 @@ class TfmCalc : public QWidget, public EngineHost {
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
     TfmMatrix* m_matrix = nullptr;
+    TfmPolar* m_polar = nullptr;
+    TfmSurface* m_surface = nullptr;
 
     QTimer m_timer;
     TimerPurpose m_timerPurpose = kRefreshAssistant;

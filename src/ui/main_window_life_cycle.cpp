@@ -20,6 +20,8 @@
 #include "ui/engine_text.h"
 #include "ui/graphics_tab.h"
 #include "ui/main_window.h"
+#include "ui/polar_window.h"
+#include "ui/surface_window.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/user_vars_tab.h"
 

@@ -20,6 +20,8 @@
 #include "ui/graphics_tab.h"
 #include "ui/main_window.h"
 #include "ui/plot2d_window.h"
+#include "ui/polar_window.h"
+#include "ui/surface_window.h"
 
 namespace kalvo {
 
@@ -36,6 +38,8 @@ void TfmCalc::BuildPlotting() {
 
     // The plot windows live as long as the main window; closing them only hides them.
     m_plot2D = new TfmPlot2D(m_dialogs, m_settings, this);
+    m_polar = new TfmPolar(m_dialogs, m_settings, this);
+    m_surface = new TfmSurface(m_dialogs, m_settings, this);
 
     m_plotsMenu = new QMenu(this);
     m_plotsMenu->setObjectName("pmPlots");
@@ -77,6 +81,8 @@ void TfmCalc::SavePlotSettings() {
     m_graphicsTab->StoreSettings();
     m_plot2D->SaveSettings();
     m_plot2D->hide();
+    m_polar->SaveSettings();
+    m_surface->SaveSettings();
 }
 
 void TfmCalc::PlotClick() {

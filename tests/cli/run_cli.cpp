@@ -2,6 +2,8 @@
 
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,9 +33,9 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     // An empty home folder of its own, so that no user's files take part in a test.
     const std::string home = stem + ".home";
     std::filesystem::create_directories(home);
-    const std::string command = "KALVO_HOME='" + home + "' '" + std::string(KALVO_CLI_PATH) +
-                                "' " + arguments + " < '" + stem + ".in' > '" + stem +
-                                ".out' 2> '" + stem + ".err'";
+    const std::string command = "KALVO_HOME='" + home + "' '" + std::string(KALVO_CLI_PATH) + "' " +
+                                arguments + " < '" + stem + ".in' > '" + stem + ".out' 2> '" +
+                                stem + ".err'";
     CliRun run;
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -53,6 +55,21 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     }
     std::filesystem::remove_all(home);
     return run;
+}
+
+void ExpectCliFailure(const std::string& arguments, int exitCode, const std::string& message) {
+    const CliRun run = RunCli(arguments, "");
+    EXPECT_EQ(run.exitCode, exitCode);
+    EXPECT_EQ(run.output, "");
+    EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+}
+
+void ExpectSubcommandHelp(const std::string& name) {
+    const CliRun general = RunCli("--help", "");
+    EXPECT_NE(general.output.find(name), std::string::npos);
+    const CliRun own = RunCli(name + " --help", "");
+    EXPECT_EQ(own.exitCode, 0);
+    EXPECT_EQ(own.output.rfind("Usage: kalvo-cli " + name, 0), 0u) << own.output;
 }
 
 }  // namespace kalvo::test

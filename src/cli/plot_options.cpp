@@ -1,0 +1,41 @@
+#include "cli/plot_options.h"
+
+#include <optional>
+#include <ostream>
+
+#include "engine/text_encoding.h"
+#include "frontend/calculator_session.h"
+#include "plot/plot_request.h"
+#include "plot/point_evaluator.h"
+
+namespace kalvo {
+
+bool ReadRangeOptions(const SubcommandArgs& args, PlotSetupTexts& texts, std::string& error) {
+    for (const char* option : {"--x", "--y"}) {
+        if (!args.Has(option)) {
+            continue;
+        }
+        auto range = SplitRangeText(*args.Value(option));
+        if (!range) {
+            error = std::string(option) + " takes FROM,TO,N";
+            return false;
+        }
+        const bool isX = option[2] == 'x';
+        (isX ? texts.fromX : texts.fromY) = range->from;
+        (isX ? texts.toX : texts.toY) = range->to;
+        (isX ? texts.stepsX : texts.stepsY) = range->count;
+    }
+    return true;
+}
+
+int ReportSampleFailure(const SubcommandContext& context, const std::string& text,
+                        const SampleFailure& failure) {
+    context.err << Latin1ToUtf8(DescribeFailure(context.session.GetEngine(), text, failure))
+                << '\n';
+    if (!failure.UserBreak()) {
+        context.err << "Cann't calculate this function\n";
+    }
+    return 1;
+}
+
+}  // namespace kalvo
