@@ -58,11 +58,24 @@ int RunPlot(const QCommandLineParser& parser, const QList<QCommandLineOption>& o
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // A plot for a script needs no display.
-    const bool plotting = std::any_of(argv + 1, argv + argc, [](const char* arg) {
-        return std::string_view(arg) == "--plot" || std::string_view(arg).starts_with("--plot=");
-    });
-    if (plotting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    // A plot for a script needs no display; a surface needs the display's OpenGL where
+    // there is one.
+    const auto given = [&](std::string_view option) {
+        return std::any_of(argv + 1, argv + argc, [option](const char* arg) {
+            const std::string_view word(arg);
+            return word == option || (word.starts_with(option) && word[option.size()] == '=');
+        });
+    };
+    bool surface = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word(argv[i]);
+        surface = surface || word == "--type=surface" ||
+                  (word == "--type" && i + 1 < argc && std::string_view(argv[i + 1]) == "surface");
+    }
+    const bool display =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (given("--plot") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !(surface && display)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);

@@ -58,10 +58,13 @@ std::optional<PlotRequest> MakePlotRequest(const PlotRequestOptions& o, std::str
         return std::nullopt;
     }
     const std::optional<PictureFormat> format = PictureFormatOf(o.out);
-    const bool surface = request.type == PlotType::kSurface;
-    if (!format || (surface && *format != PictureFormat::kPng && *format != PictureFormat::kBmp)) {
-        error = surface ? "a surface is written as .png or .bmp"
-                        : "--out must end in .png, .bmp, .svg or .pdf";
+    // The surface and polar charts draw pictures only, no vector drawings.
+    const bool bitmapOnly = request.type == PlotType::kSurface || request.type == PlotType::kPolar;
+    if (!format ||
+        (bitmapOnly && *format != PictureFormat::kPng && *format != PictureFormat::kBmp)) {
+        error = !format                              ? "--out must end in .png, .bmp, .svg or .pdf"
+                : request.type == PlotType::kSurface ? "a surface is written as .png or .bmp"
+                                                     : "a polar plot is written as .png or .bmp";
         return std::nullopt;
     }
     request.format = *format;

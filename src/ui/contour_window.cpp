@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "ui/chart/contour_plottable.h"
+#include "ui/help_contexts.h"
 
 namespace kalvo {
 
@@ -44,6 +45,7 @@ const std::vector<PlotCommandRow>& ContourCommands() {
              {PlotCommand::kView3D, "3D-view", "", nullptr, nullptr, "sb3D", Row::kCheck},
              {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
              {PlotCommand::kProperties, "Properties", "", "&Properties", nullptr, "sbProperties"},
+             HelpCommandRow(),
          }});
     return table;
 }
@@ -64,7 +66,7 @@ constexpr EditCommand kEditCommands[] = {
 }  // namespace
 
 TfmContourPlot::TfmContourPlot(DialogService& dialogs, Settings& settings, QWidget* parent)
-    : PlotWindow(dialogs, settings.contourPlot, parent) {
+    : PlotWindow(dialogs, settings.contourPlot, kHelpContourPlotWindow, parent) {
     setObjectName("fmContourPlot");
     setWindowTitle(QStringLiteral("Contour Plot"));
     BuildCommands(ContourCommands());

@@ -16,6 +16,7 @@
 #include "plot/graphics_layout.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
+#include "ui/help_contexts.h"
 #include "ui/int_validate.h"
 #include "ui/real_validate.h"
 
@@ -100,6 +101,9 @@ GraphicsTab::GraphicsTab(Settings& settings, DialogService& dialogs, QWidget* pa
     m_ok->setToolTip(tr("Plot the function in the input line"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GraphicsTab::OkClicked);
+    auto* help = new QPushButton(tr("Help"), this);
+    help->setObjectName("bbGraphicsHelp");
+    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, HelpContext()); });
     m_gauge = new QProgressBar(this);
     m_gauge->setObjectName("Gauge");
     m_gauge->setRange(0, 100);
@@ -136,6 +140,7 @@ GraphicsTab::GraphicsTab(Settings& settings, DialogService& dialogs, QWidget* pa
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_colorButton);
     buttons->addStretch();
+    buttons->addWidget(help);
     buttons->addWidget(m_ok);
     right->addLayout(buttons);
     right->addWidget(m_gauge);
@@ -208,6 +213,12 @@ void GraphicsTab::Activated(const std::string& input) {
     TypeClicked(static_cast<int>(Type()));
 }
 
+int GraphicsTab::HelpContext() const {
+    static constexpr int kContexts[kPlotTypeCount] = {
+        kHelpCurvePlot, kHelpContourSetup, kHelpShadingSetup, kHelpSurfaceSetup, kHelpPolarSetup};
+    return kContexts[static_cast<int>(Type())];
+}
+
 PlotType GraphicsTab::Type() const {
     return static_cast<PlotType>(std::max(m_types->checkedId(), 0));
 }
@@ -218,6 +229,9 @@ void GraphicsTab::ChooseType(PlotType type) {
 }
 
 void GraphicsTab::TypeClicked(int id) {
+    if (m_inputSource) {
+        m_input = m_inputSource();  // the function may have changed since the tab was opened
+    }
     const auto type = static_cast<PlotType>(id);
     FillSteps(type);
     Arrange(type);

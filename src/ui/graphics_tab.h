@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QColor>
@@ -41,6 +42,11 @@ class GraphicsTab : public QWidget {
     /// The tab was chosen: the legend and title become "f(" + input + ")", the step fields
     /// take the type's counts and the fields are arranged for the type.
     void Activated(const std::string& input);
+    /// Where a type chosen by a click takes the input line's text from, for the
+    /// "f(" + input + ")" names it writes.
+    void SetInputSource(std::function<std::string()> input) { m_inputSource = std::move(input); }
+    /// The help page of the chosen plot type's set-up.
+    int HelpContext() const;
     /// The plot type as the radio group shows it.
     PlotType Type() const;
     /// Chooses a type as a click does.
@@ -85,6 +91,7 @@ class GraphicsTab : public QWidget {
     Settings& m_settings;
     DialogService& m_dialogs;
     std::string m_input;
+    std::function<std::string()> m_inputSource;
     bool m_loading = false;
     Real m_exaggeration = 0;
     QColor m_color;

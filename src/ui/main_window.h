@@ -13,6 +13,7 @@
 #include "frontend/calculator_session.h"
 #include "frontend/home_folder.h"
 #include "frontend/settings.h"
+#include "plot/point_evaluator.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -33,6 +34,7 @@ class AboutTab;
 class ConstantsTab;
 class GraphicsTab;
 class TfmPlot2D;
+class TfmContourPlot;
 class DialogService;
 class UserFuncsTab;
 class UserVarsTab;
@@ -111,6 +113,7 @@ class TfmCalc : public QWidget, public EngineHost {
     ConstantsTab& Constants() { return *m_constantsTab; }
     GraphicsTab& Graphics() { return *m_graphicsTab; }
     TfmPlot2D& Plot2DWindow() { return *m_plot2D; }
+    TfmContourPlot& ContourWindow() { return *m_contour; }
     /// The Graphics tab's OK button: checks the set-up, samples the input line's function
     /// and hands the samples to the type's plot window.
     void PlotClick();
@@ -141,6 +144,13 @@ class TfmCalc : public QWidget, public EngineHost {
     void BuildPlotting();
     void PlotTypeChosen(int type);
     void PlotCurve(const struct PlotSetup& setup, const std::string& text);
+    void PlotGrid(const struct PlotSetup& setup, const std::string& text, bool shade);
+    void PlotSurface(const struct PlotSetup& setup, const std::string& text);
+    void PlotPolar(const struct PlotSetup& setup, const std::string& text);
+    /// How the grid samplers evaluate: |f| of the complex evaluator in complex mode.
+    PointEvaluator::Mode GridMode() const;
+    /// A title as complex mode writes it, between two "|".
+    QString ModulusTitle(const QString& title) const;
     void PlotFailed(const std::string& text, const struct SampleFailure& failure);
     void PlotDone(const std::string& text);
     void PlotWindowShown(QAction* item);
@@ -237,6 +247,7 @@ class TfmCalc : public QWidget, public EngineHost {
     UserFuncsTab* m_userFuncsTab = nullptr;
     GraphicsTab* m_graphicsTab = nullptr;
     TfmPlot2D* m_plot2D = nullptr;
+    TfmContourPlot* m_contour = nullptr;
     QMenu* m_plotsMenu = nullptr;
     QPushButton* m_showPlots = nullptr;
     TSetVar* m_setVar = nullptr;

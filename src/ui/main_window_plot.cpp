@@ -12,8 +12,10 @@
 #include "frontend/field_evaluation.h"
 #include "plot/curve_sampler.h"
 #include "plot/graphics_layout.h"
+#include "plot/grid_sampler.h"
 #include "plot/plot_setup.h"
 #include "plot/point_evaluator.h"
+#include "ui/contour_window.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
@@ -29,15 +31,30 @@ namespace {
 
 constexpr const char* kCannotCalculate = "Cann't calculate this function";
 
+/// The progress figure goes to the tab's progress bar.
+SamplingHooks GaugeHooks(QProgressBar* gauge) {
+    SamplingHooks hooks;
+    hooks.progress = [gauge](int percent) { gauge->setValue(percent); };
+    return hooks;
+}
+
+/// Shows a plot window (again) in front.
+void Present(QWidget* window) {
+    window->show();
+    window->raise();
+}
+
 }  // namespace
 
 void TfmCalc::BuildPlotting() {
     connect(m_graphicsTab, &GraphicsTab::OkClicked, this, &TfmCalc::PlotClick);
+    m_graphicsTab->SetInputSource([this] { return InputText(); });
     connect(m_graphicsTab, &GraphicsTab::TypeChosen, this,
             [this](PlotType type) { PlotTypeChosen(static_cast<int>(type)); });
 
     // The plot windows live as long as the main window; closing them only hides them.
     m_plot2D = new TfmPlot2D(m_dialogs, m_settings, this);
+    m_contour = new TfmContourPlot(m_dialogs, m_settings, this);
     m_polar = new TfmPolar(m_dialogs, m_settings, this);
     m_surface = new TfmSurface(m_dialogs, m_settings, this);
 
@@ -54,11 +71,14 @@ void TfmCalc::BuildPlotting() {
     }
     connect(plot2D, &QAction::triggered, this, [this] {
         if (m_plot2D->WasShown()) {
-            m_plot2D->show();
-            m_plot2D->raise();
+            Present(m_plot2D);
         }
     });
+    connect(contour, &QAction::triggered, this, [this] { Present(m_contour); });
+    connect(surface, &QAction::triggered, this, [this] { Present(m_surface); });
     connect(m_plot2D, &PlotWindow::Shown, this, [this, plot2D] { PlotWindowShown(plot2D); });
+    connect(m_contour, &PlotWindow::Shown, this, [this, contour] { PlotWindowShown(contour); });
+    connect(m_surface, &ChartWindow::Shown, this, [this, surface] { PlotWindowShown(surface); });
     connect(m_showPlots, &QPushButton::clicked, this, [this] {
         m_plotsMenu->popup(m_showPlots->mapToGlobal(QPoint(0, m_showPlots->height())));
     });
@@ -81,6 +101,8 @@ void TfmCalc::SavePlotSettings() {
     m_graphicsTab->StoreSettings();
     m_plot2D->SaveSettings();
     m_plot2D->hide();
+    m_contour->SaveSettings();
+    m_contour->hide();
     m_polar->SaveSettings();
     m_surface->SaveSettings();
 }
@@ -105,9 +127,15 @@ void TfmCalc::PlotClick() {
         case PlotType::kCurve:
             PlotCurve(check.setup, text);
             break;
-        default:
-            m_dialogs.MessageBox(this, DialogService::Icon::kInformation, tr("Kalvo"),
-                                 tr("This plot type is not available yet"));
+        case PlotType::kContour:
+        case PlotType::kShade:
+            PlotGrid(check.setup, text, type == PlotType::kShade);
+            break;
+        case PlotType::kSurface:
+            PlotSurface(check.setup, text);
+            break;
+        case PlotType::kPolar:
+            PlotPolar(check.setup, text);
             break;
     }
 }
@@ -118,9 +146,8 @@ void TfmCalc::PlotCurve(const PlotSetup& setup, const std::string& text) {
     CurveSamples samples;
     {
         EvaluationScope scope(*this);
-        SamplingHooks hooks;
-        hooks.progress = [gauge](int percent) { gauge->setValue(percent); };
-        samples = SampleCurve(m_session, text, {setup.fromX, setup.toX, setup.stepsX}, hooks);
+        samples =
+            SampleCurve(m_session, text, {setup.fromX, setup.toX, setup.stepsX}, GaugeHooks(gauge));
     }
     if (samples.failed) {
         PlotFailed(text, samples.failure);
@@ -134,8 +161,84 @@ void TfmCalc::PlotCurve(const PlotSetup& setup, const std::string& text) {
     titles.y = m_graphicsTab->YName();
     titles.color = m_graphicsTab->TakeChosenColor();
     m_plot2D->AddCurve(samples, titles);
-    m_plot2D->show();
-    m_plot2D->raise();
+    Present(m_plot2D);
+    PlotDone(text);
+}
+
+PointEvaluator::Mode TfmCalc::GridMode() const {
+    return m_session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
+                                   : PointEvaluator::Mode::kReal;
+}
+
+QString TfmCalc::ModulusTitle(const QString& title) const {
+    return m_session.ComplexMode() ? QLatin1Char('|') + title + QLatin1Char('|') : title;
+}
+
+void TfmCalc::PlotGrid(const PlotSetup& setup, const std::string& text, bool shade) {
+    GridSamples samples;
+    {
+        EvaluationScope scope(*this);
+        samples = SampleGrid(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
+                             {setup.fromY, setup.toY, setup.stepsY}, GridMode(),
+                             GaugeHooks(m_graphicsTab->Gauge()));
+    }
+    if (samples.failed) {
+        // The map of the last plot stays; grids sample at the usual precision again.
+        m_session.State().integralPrecision = kNormalIntegralPrecision;
+        PlotFailed(text, samples.failure);
+        return;
+    }
+    GridTitles titles;
+    titles.title = ModulusTitle(m_graphicsTab->Title());
+    titles.x = m_graphicsTab->XName();
+    titles.y = m_graphicsTab->YName();
+    titles.description = FromEngine(text);
+    Present(m_contour);
+    {
+        EvaluationScope scope(*this);  // the hourglass while the layer is traced
+        m_contour->ShowGrid(samples, shade, setup.contours, static_cast<double>(setup.exaggeration),
+                            titles);
+    }
+    PlotDone(text);
+}
+
+void TfmCalc::PlotSurface(const PlotSetup& setup, const std::string& text) {
+    m_surface->hide();
+    SurfaceSamples samples;
+    {
+        EvaluationScope scope(*this);
+        samples = SampleSurface(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
+                                {setup.fromY, setup.toY, setup.stepsY}, GridMode(),
+                                GaugeHooks(m_graphicsTab->Gauge()));
+    }
+    if (samples.stopped) {
+        PlotFailed(text, samples.failure);
+        return;
+    }
+    SurfaceTitles titles;
+    titles.x = m_graphicsTab->XName();
+    titles.vertical = m_graphicsTab->Title();
+    titles.depth = m_graphicsTab->YName();
+    titles.chart = ModulusTitle(m_graphicsTab->Legend());
+    m_surface->ShowSurface(samples, titles);
+    m_surface->raise();
+    PlotDone(text);
+}
+
+void TfmCalc::PlotPolar(const PlotSetup& setup, const std::string& text) {
+    PolarSamples samples;
+    {
+        EvaluationScope scope(*this);
+        samples = SamplePolar(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
+                              GaugeHooks(m_graphicsTab->Gauge()));
+    }
+    if (samples.stopped) {
+        PlotFailed(text, samples.failure);
+        return;
+    }
+    m_polar->AddCurve(samples, m_graphicsTab->Legend(), m_graphicsTab->XName(),
+                      m_graphicsTab->YName());
+    m_polar->raise();
     PlotDone(text);
 }
 

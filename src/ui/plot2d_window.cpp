@@ -8,6 +8,7 @@
 #include "plot/series_table.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
+#include "ui/help_contexts.h"
 
 namespace kalvo {
 
@@ -34,6 +35,7 @@ const std::vector<PlotCommandRow>& Plot2DCommands() {
              {PlotCommand::kView3D, "3D-view", "&View", "&3D View", nullptr, "sb3D", Row::kCheck},
              {PlotCommand::kSeparator, nullptr, "", nullptr, nullptr, ""},
              {PlotCommand::kProperties, "Properties", "", "&Properties", nullptr, "sbProperties"},
+             HelpCommandRow(),
          }});
     return table;
 }
@@ -41,7 +43,7 @@ const std::vector<PlotCommandRow>& Plot2DCommands() {
 }  // namespace
 
 TfmPlot2D::TfmPlot2D(DialogService& dialogs, Settings& settings, QWidget* parent)
-    : PlotWindow(dialogs, settings.plot2D, parent) {
+    : PlotWindow(dialogs, settings.plot2D, kHelpPlot2DWindow, parent) {
     setObjectName("fmPlot2D");
     setWindowTitle(QStringLiteral("2D - Plot"));
     BuildCommands(Plot2DCommands());

@@ -40,6 +40,11 @@ const std::vector<PlotCommandRow>& ViewCommandRows() {
     return rows;
 }
 
+const PlotCommandRow& HelpCommandRow() {
+    static const PlotCommandRow row{PlotCommand::kHelp, nullptr, "&Help", "&Help", "F1", "miHelp"};
+    return row;
+}
+
 std::vector<PlotCommandRow> JoinRows(std::initializer_list<std::vector<PlotCommandRow>> tables) {
     std::vector<PlotCommandRow> joined;
     for (const auto& table : tables) {

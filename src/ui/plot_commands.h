@@ -34,6 +34,7 @@ enum class PlotCommand {
     kLabelPosition,
     kLabelOff,
     kAllLabels,
+    kHelp,
     kSeparator
 };
 
@@ -66,6 +67,8 @@ struct PlotCommandActions {
 /// The rows both plot windows share in their View menu: the zoom commands, the legend
 /// and the two grids.
 const std::vector<PlotCommandRow>& ViewCommandRows();
+/// The row of the Help menu, with F1.
+const PlotCommandRow& HelpCommandRow();
 /// The tables one after the other.
 std::vector<PlotCommandRow> JoinRows(std::initializer_list<std::vector<PlotCommandRow>> tables);
 

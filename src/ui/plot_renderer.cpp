@@ -7,9 +7,14 @@
 #include "frontend/settings.h"
 #include "plot/curve_sampler.h"
 #include "plot/graphics_layout.h"
+#include "plot/grid_sampler.h"
+#include "ui/contour_window.h"
 #include "ui/engine_text.h"
 #include "ui/plot2d_window.h"
+#include "ui/polar_window.h"
 #include "ui/silent_dialogs.h"
+#include "ui/surface_chart.h"
+#include "ui/surface_window.h"
 
 namespace kalvo {
 
@@ -24,13 +29,39 @@ int ReportFailure(CalculatorSession& session, const std::string& text, const Sam
     return 1;
 }
 
-int Write(TPlot& chart, const PlotRequest& request, std::ostream& err) {
-    QString error;
-    if (!chart.SavePicture(QString::fromStdString(request.out), request.format, &error)) {
+int Report(bool written, const QString& error, std::ostream& err) {
+    if (!written) {
         err << error.toStdString() << '\n';
         return 1;
     }
     return 0;
+}
+
+int Write(TPlot& chart, const PlotRequest& request, std::ostream& err) {
+    QString error;
+    const bool written =
+        chart.SavePicture(QString::fromStdString(request.out), request.format, &error);
+    return Report(written, error, err);
+}
+
+int Write(ChartWindow& window, const PlotRequest& request, std::ostream& err) {
+    QString error;
+    const bool written = window.SavePicture(QString::fromStdString(request.out), &error);
+    return Report(written, error, err);
+}
+
+/// The names the Graphics tab writes on a plot of `text` by default.
+QString Caption(const std::string& text) {
+    return FromEngine(FunctionCaption(text));
+}
+
+QString Modulus(const CalculatorSession& session, const QString& title) {
+    return session.ComplexMode() ? QLatin1Char('|') + title + QLatin1Char('|') : title;
+}
+
+PointEvaluator::Mode GridMode(const CalculatorSession& session) {
+    return session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
+                                 : PointEvaluator::Mode::kReal;
 }
 
 }  // namespace
@@ -44,6 +75,9 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
     }
     const PlotSetup& s = check.setup;
     const SampleAxis x{s.fromX, s.toX, s.stepsX};
+    const SampleAxis y{s.fromY, s.toY, s.stepsY};
+    const QString x0 = QStringLiteral("X");
+    const QString y0 = QStringLiteral("Y");
     SilentDialogs dialogs;
     Settings settings;
     switch (request.type) {
@@ -54,17 +88,61 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
             }
             TfmPlot2D window(dialogs, settings);
             CurveTitles titles;
-            titles.legend = FromEngine(FunctionCaption(text));
+            titles.legend = Caption(text);
             titles.description = FromEngine(CurveDescription(text));
-            titles.x = QStringLiteral("X");
-            titles.y = QStringLiteral("Y");
+            titles.x = x0;
+            titles.y = y0;
             window.AddCurve(samples, titles);
             return Write(window.Chart(), request, err);
         }
-        default:
-            err << "this plot type cannot be rendered yet\n";
-            return 1;
+        case PlotType::kContour:
+        case PlotType::kShade: {
+            const GridSamples samples = SampleGrid(session, text, x, y, GridMode(session));
+            if (samples.failed) {
+                return ReportFailure(session, text, samples.failure, err);
+            }
+            TfmContourPlot window(dialogs, settings);
+            GridTitles titles;
+            titles.title = Modulus(session, Caption(text));
+            titles.x = x0;
+            titles.y = y0;
+            titles.description = FromEngine(text);
+            window.ShowGrid(samples, request.type == PlotType::kShade, s.contours,
+                            static_cast<double>(s.exaggeration), titles);
+            return Write(window.Chart(), request, err);
+        }
+        case PlotType::kSurface: {
+            // Said before the work: without OpenGL no surface can be drawn at all.
+            QString reason;
+            if (!SurfaceChart::Available(&reason)) {
+                err << "The surface cannot be drawn here: " << reason.toStdString() << '\n';
+                return 1;
+            }
+            const SurfaceSamples samples = SampleSurface(session, text, x, y, GridMode(session));
+            if (samples.stopped) {
+                return ReportFailure(session, text, samples.failure, err);
+            }
+            TfmSurface window(dialogs, settings);
+            const SurfaceTitles titles{x0, QStringLiteral("Z"), y0,
+                                       Modulus(session, Caption(text))};
+            if (!window.SetSurface(samples, titles)) {
+                err << "The surface has too many points to draw\n";
+                return 1;
+            }
+            return Write(window, request, err);
+        }
+        case PlotType::kPolar: {
+            const PolarSamples samples = SamplePolar(session, text, x);
+            if (samples.stopped) {
+                return ReportFailure(session, text, samples.failure, err);
+            }
+            TfmPolar window(dialogs, settings);
+            window.AddCurve(samples, Caption(text), x0, y0);
+            window.hide();
+            return Write(window, request, err);
+        }
     }
+    return 1;
 }
 
 }  // namespace kalvo

@@ -1,11 +1,14 @@
 #include "ui/plot_screenshots.h"
 
+#include <string>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "ui/chart/chart_properties_dialog.h"
+#include "ui/contour_window.h"
 #include "ui/graphics_tab.h"
 #include "ui/main_window.h"
 #include "ui/plot2d_window.h"
@@ -24,6 +27,13 @@ void SetField(TfmCalc& window, const char* name, const char* text) {
     window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
 }
 
+void SetRange(TfmCalc& window, const std::string& axis, const char* from, const char* to,
+              const char* steps) {
+    SetField(window, ("edFrom" + axis).c_str(), from);
+    SetField(window, ("edTo" + axis).c_str(), to);
+    SetField(window, ("edSteps" + axis).c_str(), steps);
+}
+
 void Plot(TfmCalc& window, const char* function, PlotType type) {
     auto* input = window.findChild<QLineEdit*>("Edit1");
     input->setText(QString::fromLatin1(function));
@@ -37,6 +47,9 @@ void Plot(TfmCalc& window, const char* function, PlotType type) {
 bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& prefix) {
     bool ok = true;
     const QString base = dir + "/" + prefix;
+    CalculatorSession& session = window.Session();
+    const int angle = session.AngleUnit();
+    session.SetAngle(0);  // the sample functions are written for radians
     static const char* const typeNames[kPlotTypeCount] = {"curve", "contour", "shade", "surface",
                                                           "polar"};
     Plot(window, "sin(X)*cos(Y)", PlotType::kCurve);
@@ -49,9 +62,7 @@ bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& p
     const char* curves[] = {"sin(X)*exp(-X/10)", "cos(X)/2", "X^2/200-0.5"};
     for (const char* curve : curves) {
         Plot(window, curve, PlotType::kCurve);
-        SetField(window, "edFromX", "-10");
-        SetField(window, "edToX", "30");
-        SetField(window, "edStepsX", "400");
+        SetRange(window, "X", "-10", "30", "400");
         window.Graphics().SetTitle(QStringLiteral("Damped waves"));
         window.PlotClick();
     }
@@ -65,6 +76,26 @@ bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& p
     ok = Save(properties, base + "plot-properties.png") && ok;
     properties.hide();
     plot2D.hide();
+
+    // A contour map, then a shading, in the contour window.
+    TfmContourPlot& contour = window.ContourWindow();
+    contour.resize(760, 560);
+    const struct {
+        const char* function;
+        PlotType type;
+        const char* file;
+    } maps[] = {{"X^2-Y^2", PlotType::kContour, "plot-contour.png"},
+                {"sin(X)*cos(Y)", PlotType::kShade, "plot-shade.png"}};
+    for (const auto& map : maps) {
+        Plot(window, map.function, map.type);
+        SetRange(window, "X", "-3", "3", "61");
+        SetRange(window, "Y", "-3", "3", "61");
+        SetField(window, "edNumCont", "12");
+        window.PlotClick();
+        ok = Save(contour, base + map.file) && ok;
+    }
+    contour.hide();
+    session.SetAngle(angle);
     return ok;
 }
 

@@ -10,11 +10,13 @@
 
 namespace kalvo {
 
-PlotWindow::PlotWindow(DialogService& dialogs, WindowPlacement& placement, QWidget* parent)
+PlotWindow::PlotWindow(DialogService& dialogs, WindowPlacement& placement, int helpContext,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       m_dialogs(dialogs),
       m_chart(new TPlot(this)),
-      m_placement(placement) {
+      m_placement(placement),
+      m_helpContext(helpContext) {
     setCentralWidget(m_chart);
     setGeometry(placement.left, placement.top, std::max(placement.width, 200),
                 std::max(placement.height, 150));
@@ -100,6 +102,9 @@ void PlotWindow::RunCommand(PlotCommand command) {
             break;
         case PlotCommand::kClose:
             close();
+            break;
+        case PlotCommand::kHelp:
+            m_dialogs.ShowHelp(this, m_helpContext);
             break;
         default:
             break;

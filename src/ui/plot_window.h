@@ -19,7 +19,9 @@ class DialogService;
 class PlotWindow : public QMainWindow {
     Q_OBJECT
   public:
-    PlotWindow(DialogService& dialogs, WindowPlacement& placement, QWidget* parent);
+    /// `helpContext` is the help page that F1 and the Help menu open.
+    PlotWindow(DialogService& dialogs, WindowPlacement& placement, int helpContext,
+               QWidget* parent);
 
     TPlot& Chart() const { return *m_chart; }
     /// Writes the window's placement into the settings.
@@ -62,6 +64,7 @@ class PlotWindow : public QMainWindow {
 
   private:
     WindowPlacement& m_placement;
+    int m_helpContext;
     int m_savedFrameWidth = 0;
     bool m_rememberedAnimation = false;
 };

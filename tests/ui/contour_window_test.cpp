@@ -1,5 +1,7 @@
 // The contour window: contour maps and colour shadings from the Graphics tab, the legend
 // and grid toggles over a shading, the edit modes and the exaggeration.
+#include <algorithm>
+
 #include <QTemporaryDir>
 
 #include "plot/graphics_layout.h"
@@ -61,6 +63,11 @@ TEST_F(ContourWindowTest, ShadingShowsTheColourScaleAndItsLegendToggleFollowsIt)
     EXPECT_TRUE(Window().ShadeMode());
     EXPECT_EQ(Window().windowTitle(), QStringLiteral("Color Shade f(x,y)"));
     EXPECT_TRUE(Chart().HasColorMap());
+    // The colour scale spans the sampled values, so that the shading uses all its colours.
+    const std::vector<double>& z = Window().Layer()->Layer().Grid().z;
+    const auto [least, greatest] = std::minmax_element(z.begin(), z.end());
+    EXPECT_DOUBLE_EQ(Chart().ColorLegendRange().first, *least);
+    EXPECT_DOUBLE_EQ(Chart().ColorLegendRange().second, *greatest);
     EXPECT_TRUE(Chart().ColorLegendVisible());
     EXPECT_FALSE(Window().Command(PlotCommand::kAddContour)->isVisible());
     QAction* legend = Window().MenuItem(PlotCommand::kShowLegend);

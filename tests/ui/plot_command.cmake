@@ -38,3 +38,27 @@ if(NOT last_error MATCHES "Number of Steps must be in the range \\[2..16000\\]")
 endif()
 run_kalvo(2 --plot "X" --type bar --x -1,1,5 --out "${WORK}/bad.png")
 run_kalvo(2 --plot "X" --x -1,1,5 --out "${WORK}/bad.gif")
+
+# Every other type, each a real picture of some size.
+run_kalvo(0 --plot "X^2-Y^2" --type contour --x -2,2,30 --y -2,2,30 --levels 8
+          --out "${WORK}/contour.svg")
+run_kalvo(0 --plot "sin(X)*cos(Y)" --type shade --x -3,3,40 --y -3,3,40 --angle rad
+          --out "${WORK}/shade.png")
+run_kalvo(0 --plot "sin(4*X)" --type polar --x 0,360,361 --angle rad --out "${WORK}/polar.bmp")
+foreach(picture contour.svg shade.png polar.bmp)
+  file(SIZE "${WORK}/${picture}" size)
+  if(size LESS 5000)
+    message(FATAL_ERROR "${picture} is only ${size} bytes")
+  endif()
+endforeach()
+run_kalvo(1 --plot "ln(X*Y)" --type contour --x -1,1,5 --y -1,1,5 --out "${WORK}/fail.svg")
+if(NOT last_error MATCHES "Cann't calculate this function" OR EXISTS "${WORK}/fail.svg")
+  message(FATAL_ERROR "a failing grid point must stop the map: ${last_error}")
+endif()
+
+# Offscreen there is no OpenGL: a surface is refused with a clear message, and no crash.
+run_kalvo(1 --plot "X*Y" --type surface --x -1,1,5 --y -1,1,5 --out "${WORK}/surface.png")
+if(NOT last_error MATCHES "The surface cannot be drawn here" OR EXISTS "${WORK}/surface.png")
+  message(FATAL_ERROR "unexpected report of a surface without OpenGL: ${last_error}")
+endif()
+run_kalvo(2 --plot "X" --type polar --x 0,360,5 --out "${WORK}/polar.svg")

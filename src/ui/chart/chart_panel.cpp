@@ -352,10 +352,20 @@ void TPlot::BindColorLegend(int style) {
     // Style 2: a bar beside the plot area spanning the map's values.
     m_colorScale->setType(style == 2 ? QCPAxis::atRight : QCPAxis::atBottom);
     if (m_colorMap) {
+        // Binding hands the scale's gradient and range to the map: the map's go first.
+        const QCPColorGradient gradient = m_colorMap->gradient();
+        const QCPRange range = m_colorMap->dataRange();
+        m_colorScale->setGradient(gradient);
+        m_colorScale->setDataRange(range);
         m_colorMap->setColorScale(m_colorScale);
-        m_colorScale->setGradient(m_colorMap->gradient());
-        m_colorScale->setDataRange(m_colorMap->dataRange());
     }
+}
+
+std::pair<double, double> TPlot::ColorLegendRange() const {
+    if (!m_colorScale) {
+        return {0, 0};
+    }
+    return {m_colorScale->dataRange().lower, m_colorScale->dataRange().upper};
 }
 
 bool TPlot::ColorLegendVisible() const {

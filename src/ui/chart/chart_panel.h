@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QColor>
@@ -94,6 +95,8 @@ class TPlot : public QWidget {
     /// plot area with the map's range.
     void BindColorLegend(int style);
     bool ColorLegendVisible() const;
+    /// The values the colour legend spans (both 0 when there is none).
+    std::pair<double, double> ColorLegendRange() const;
     void SetColorLegendVisible(bool on);
     /// A layer drawn by the chart's user (the contour lines), removed by ClearLayers.
     void AddLayer(QCPAbstractPlottable* layer);
