@@ -54,6 +54,10 @@ PlotType ComplexModeType(PlotType type) {
     }
 }
 
+std::string ModulusTitle(const std::string& title, bool complexMode) {
+    return complexMode ? "|" + title + "|" : title;
+}
+
 std::string FunctionCaption(const std::string& input) {
     return "f(" + input + ")";
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "plot/plot_setup.h"
+#include "plot/point_evaluator.h"
 
 namespace kalvo {
 
@@ -34,6 +37,13 @@ inline constexpr int kNormalIntegralPrecision = 9;
 /// The type chosen when complex mode hides the curve types: the curve moves to the
 /// contour map, the polar curve to the surface; the grid types stay.
 PlotType ComplexModeType(PlotType type);
+
+/// How the grid and surface samplers evaluate: |f(X+Yi)| in complex mode.
+inline PointEvaluator::Mode GridSamplingMode(bool complexMode) {
+    return complexMode ? PointEvaluator::Mode::kComplexModulus : PointEvaluator::Mode::kReal;
+}
+/// A grid plot's title as complex mode writes it, between two "|".
+std::string ModulusTitle(const std::string& title, bool complexMode);
 
 /// The plot's name on the tab: "f(" + input + ")".
 std::string FunctionCaption(const std::string& input);

@@ -13,7 +13,6 @@
 #include "frontend/calculator_session.h"
 #include "frontend/home_folder.h"
 #include "frontend/settings.h"
-#include "plot/point_evaluator.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -147,10 +146,6 @@ class TfmCalc : public QWidget, public EngineHost {
     void PlotGrid(const struct PlotSetup& setup, const std::string& text, bool shade);
     void PlotSurface(const struct PlotSetup& setup, const std::string& text);
     void PlotPolar(const struct PlotSetup& setup, const std::string& text);
-    /// How the grid samplers evaluate: |f| of the complex evaluator in complex mode.
-    PointEvaluator::Mode GridMode() const;
-    /// A title as complex mode writes it, between two "|".
-    QString ModulusTitle(const QString& title) const;
     void PlotFailed(const std::string& text, const struct SampleFailure& failure);
     void PlotDone(const std::string& text);
     void PlotWindowShown(QAction* item);

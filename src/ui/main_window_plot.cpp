@@ -165,21 +165,13 @@ void TfmCalc::PlotCurve(const PlotSetup& setup, const std::string& text) {
     PlotDone(text);
 }
 
-PointEvaluator::Mode TfmCalc::GridMode() const {
-    return m_session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
-                                   : PointEvaluator::Mode::kReal;
-}
-
-QString TfmCalc::ModulusTitle(const QString& title) const {
-    return m_session.ComplexMode() ? QLatin1Char('|') + title + QLatin1Char('|') : title;
-}
-
 void TfmCalc::PlotGrid(const PlotSetup& setup, const std::string& text, bool shade) {
     GridSamples samples;
     {
         EvaluationScope scope(*this);
         samples = SampleGrid(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
-                             {setup.fromY, setup.toY, setup.stepsY}, GridMode(),
+                             {setup.fromY, setup.toY, setup.stepsY},
+                             GridSamplingMode(m_session.ComplexMode()),
                              GaugeHooks(m_graphicsTab->Gauge()));
     }
     if (samples.failed) {
@@ -189,7 +181,8 @@ void TfmCalc::PlotGrid(const PlotSetup& setup, const std::string& text, bool sha
         return;
     }
     GridTitles titles;
-    titles.title = ModulusTitle(m_graphicsTab->Title());
+    titles.title =
+        FromEngine(ModulusTitle(ToEngine(m_graphicsTab->Title()), m_session.ComplexMode()));
     titles.x = m_graphicsTab->XName();
     titles.y = m_graphicsTab->YName();
     titles.description = FromEngine(text);
@@ -208,7 +201,8 @@ void TfmCalc::PlotSurface(const PlotSetup& setup, const std::string& text) {
     {
         EvaluationScope scope(*this);
         samples = SampleSurface(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
-                                {setup.fromY, setup.toY, setup.stepsY}, GridMode(),
+                                {setup.fromY, setup.toY, setup.stepsY},
+                                GridSamplingMode(m_session.ComplexMode()),
                                 GaugeHooks(m_graphicsTab->Gauge()));
     }
     if (samples.stopped) {
@@ -219,7 +213,8 @@ void TfmCalc::PlotSurface(const PlotSetup& setup, const std::string& text) {
     titles.x = m_graphicsTab->XName();
     titles.vertical = m_graphicsTab->Title();
     titles.depth = m_graphicsTab->YName();
-    titles.chart = ModulusTitle(m_graphicsTab->Legend());
+    titles.chart =
+        FromEngine(ModulusTitle(ToEngine(m_graphicsTab->Legend()), m_session.ComplexMode()));
     m_surface->ShowSurface(samples, titles);
     m_surface->raise();
     PlotDone(text);

@@ -55,15 +55,6 @@ QString Caption(const std::string& text) {
     return FromEngine(FunctionCaption(text));
 }
 
-QString Modulus(const CalculatorSession& session, const QString& title) {
-    return session.ComplexMode() ? QLatin1Char('|') + title + QLatin1Char('|') : title;
-}
-
-PointEvaluator::Mode GridMode(const CalculatorSession& session) {
-    return session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
-                                 : PointEvaluator::Mode::kReal;
-}
-
 }  // namespace
 
 int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostream& err) {
@@ -97,13 +88,14 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
         }
         case PlotType::kContour:
         case PlotType::kShade: {
-            const GridSamples samples = SampleGrid(session, text, x, y, GridMode(session));
+            const GridSamples samples =
+                SampleGrid(session, text, x, y, GridSamplingMode(session.ComplexMode()));
             if (samples.failed) {
                 return ReportFailure(session, text, samples.failure, err);
             }
             TfmContourPlot window(dialogs, settings);
             GridTitles titles;
-            titles.title = Modulus(session, Caption(text));
+            titles.title = FromEngine(ModulusTitle(FunctionCaption(text), session.ComplexMode()));
             titles.x = x0;
             titles.y = y0;
             titles.description = FromEngine(text);
@@ -118,13 +110,15 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
                 err << "The surface cannot be drawn here: " << reason.toStdString() << '\n';
                 return 1;
             }
-            const SurfaceSamples samples = SampleSurface(session, text, x, y, GridMode(session));
+            const SurfaceSamples samples =
+                SampleSurface(session, text, x, y, GridSamplingMode(session.ComplexMode()));
             if (samples.stopped) {
                 return ReportFailure(session, text, samples.failure, err);
             }
             TfmSurface window(dialogs, settings);
-            const SurfaceTitles titles{x0, QStringLiteral("Z"), y0,
-                                       Modulus(session, Caption(text))};
+            const SurfaceTitles titles{
+                x0, QStringLiteral("Z"), y0,
+                FromEngine(ModulusTitle(FunctionCaption(text), session.ComplexMode()))};
             if (!window.SetSurface(samples, titles)) {
                 err << "The surface has too many points to draw\n";
                 return 1;

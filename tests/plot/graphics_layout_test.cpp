@@ -57,6 +57,14 @@ TEST(GraphicsLayout, ComplexModeMovesTheCurveTypesToGridTypes) {
     }
 }
 
+TEST(GraphicsLayout, ComplexModeWritesGridTitlesBetweenBars) {
+    EXPECT_EQ(ModulusTitle("f(sin(X))", true), "|f(sin(X))|");
+    EXPECT_EQ(ModulusTitle("f(sin(X))", false), "f(sin(X))");
+    EXPECT_EQ(ModulusTitle("", true), "||");
+    EXPECT_EQ(GridSamplingMode(true), PointEvaluator::Mode::kComplexModulus);
+    EXPECT_EQ(GridSamplingMode(false), PointEvaluator::Mode::kReal);
+}
+
 TEST(PlotRequest, ChecksTheOptionsLikeTheGraphicsTab) {
     struct Row {
         const char* name;
