@@ -8,6 +8,7 @@
 #include "engine/text_encoding.h"
 #include "frontend/calculator_session.h"
 #include "plot/curve_sampler.h"
+#include "plot/graphics_layout.h"
 #include "plot/grid_sampler.h"
 #include "plot/plot_setup.h"
 
@@ -62,8 +63,7 @@ int RunSample(const SubcommandContext& context) {
     const PlotSetup& s = check.setup;
     const SampleAxis x{s.fromX, s.toX, s.stepsX};
     const SampleAxis y{s.fromY, s.toY, s.stepsY};
-    const auto mode = context.session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
-                                                    : PointEvaluator::Mode::kReal;
+    const auto mode = GridSamplingMode(context.session.ComplexMode());
     std::ostream& out = context.out;
     switch (type) {
         case PlotType::kCurve: {

@@ -151,13 +151,17 @@ std::string CalculatorSession::TapeNote() const {
 
 void CalculatorSession::Record(const std::string& input, const std::string& resultText) {
     m_results.push_front(resultText);
+    PutOnTopOfHistory(input);
+    m_tape.push_front(input + " = " + resultText + TapeNote());
+}
+
+void CalculatorSession::PutOnTopOfHistory(const std::string& input) {
     if (m_historyIndex.insert(input).second) {
         m_history.push_front(input);
     } else if (m_history.front() != input) {
         m_history.erase(std::find(m_history.begin(), m_history.end(), input));
         m_history.push_front(input);
     }
-    m_tape.push_front(input + " = " + resultText + TapeNote());
 }
 
 void CalculatorSession::SetHistory(std::deque<std::string> entries) {

@@ -54,6 +54,9 @@ class CalculatorSession {
     void DeleteHistoryEntry(std::size_t index);
     void DeleteResultsEntry(std::size_t index);
     void SetHistory(std::deque<std::string> entries);
+    /// Puts the input at the top of the history: inserted when absent, moved up when it
+    /// stands lower, left alone when it is first already (a plot records its function so).
+    void PutOnTopOfHistory(const std::string& input);
     void SetResults(std::deque<std::string> entries) { m_results = std::move(entries); }
     void ClearTape() { m_tape.clear(); }
 

@@ -60,6 +60,8 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home) {
     s.left = ini.ReadInteger(kCalcSection, "Left", s.left);
     s.top = ini.ReadInteger(kCalcSection, "Top", s.top);
 
+    s.plot2D = RestorePlacement(ini, kPlot2DSection);
+    s.contourPlot = RestorePlacement(ini, kContourPlotSection);
     s.surfacePlacement = RestorePlacement(ini, kSurfaceSection);
     s.elevationColor = ini.ReadInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
     s.wallWidth = ini.ReadInteger(kSurfaceSection, "WallWidth", s.wallWidth);
@@ -102,6 +104,8 @@ void SaveSettings(IniFile& ini, const Settings& s) {
     ini.WriteInteger(kCalcSection, "Left", s.left);
     ini.WriteInteger(kCalcSection, "Top", s.top);
 
+    SavePlacement(ini, kPlot2DSection, s.plot2D);
+    SavePlacement(ini, kContourPlotSection, s.contourPlot);
     SavePlacement(ini, kSurfaceSection, s.surfacePlacement);
     ini.WriteInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
     ini.WriteInteger(kSurfaceSection, "WallWidth", s.wallWidth);

@@ -13,6 +13,8 @@ inline constexpr char kCalcSettingsSection[] = "Calc Settings";
 inline constexpr char kFilesSection[] = "Files";
 inline constexpr char kGraphicsSection[] = "Graphics";
 inline constexpr char kCalcSection[] = "Calc";
+inline constexpr char kPlot2DSection[] = "fmPlot2D";
+inline constexpr char kContourPlotSection[] = "fmContourPlot";
 inline constexpr char kSurfaceSection[] = "fmSurface";
 inline constexpr char kPolarSection[] = "fmPolar";
 
@@ -59,6 +61,9 @@ struct Settings {
     // "Calc": the main window's position.
     int left = 0;
     int top = 0;
+    // "fmPlot2D" and "fmContourPlot": the 2D and contour plot windows' placement.
+    WindowPlacement plot2D;
+    WindowPlacement contourPlot;
     // "fmSurface" and "fmPolar": the surface and polar windows.
     WindowPlacement surfacePlacement;
     int elevationColor = 16776960;  ///< "ElevationColor": red 0, green 255, blue 255
@@ -77,8 +82,9 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home);
 
 /// Writes the keys saved at close, in their order: "Calc Settings" (Notation, Angle,
 /// Digits, Precison, Assistant, Hint, ShowComp), "Graphics" (Plot Type, the four range
-/// fields, Legend, Title, X axis, Y axis, StepX0..4, StepY0..4), "Calc" (Left, Top),
-/// "fmSurface" (placement, ElevationColor, WallWidth), "fmPolar" (placement).
+/// fields, Legend, Title, X axis, Y axis, StepX0..4, StepY0..4), "Calc" (Left, Top), then
+/// the plot windows: "fmPlot2D" and "fmContourPlot" (placement), "fmSurface" (placement,
+/// ElevationColor, WallWidth), "fmPolar" (placement).
 /// "Complex Form" and the "Files" keys are left as they are.
 void SaveSettings(IniFile& ini, const Settings& settings);
 

@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kModulusPrefix = 4;  // "abs("
 
+}  // namespace
+
 std::string WithoutBlanks(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -23,8 +25,6 @@ std::string WithoutBlanks(const std::string& text) {
     }
     return out;
 }
-
-}  // namespace
 
 bool SampleFailure::UserBreak() const {
     return fault.empty() && code == kErrUserBreak;

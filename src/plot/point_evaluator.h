@@ -8,6 +8,9 @@ namespace kalvo {
 
 class CalculatorSession;
 
+/// The text without any blank, as the engine reads it.
+std::string WithoutBlanks(const std::string& text);
+
 /// Why a sampling stopped at a point, or why a point failed.
 struct SampleFailure {
     int code = 0;       ///< engine error code; 22 when the user broke the sampling

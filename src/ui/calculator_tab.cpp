@@ -20,6 +20,7 @@
 #include "ui/comp_message.h"
 #include "ui/dialog_service.h"
 #include "ui/evaluation_scope.h"
+#include "ui/graphics_tab.h"
 #include "ui/help_contexts.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
@@ -206,6 +207,7 @@ QWidget* TfmCalc::BuildCalculatorTab() {
             SetFunc(text);
         }
     });
+    m_showPlots = plots;
     connect(help, &QPushButton::clicked, this,
             [this] { m_dialogs.ShowHelp(this, kHelpCalculator); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
@@ -411,6 +413,7 @@ void TfmCalc::SetComplexMode(bool on) {
     ApplyHints();
 
     m_session.SetComplexMode(on);
+    m_graphicsTab->SetComplexMode(on);
     m_complexFormBox->setVisible(on);
     m_baseBox->setVisible(!on);
     for (const auto& [key, widget] : m_keyButtons) {

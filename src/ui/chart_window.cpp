@@ -36,10 +36,11 @@ QString Text(const char* utf8) {
 }  // namespace
 
 ChartWindow::ChartWindow(DialogService& dialogs, WindowPlacement& placement, const char* objectName,
-                         const QString& caption, QWidget* parent)
+                         const QString& caption, int helpContext, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_dialogs(dialogs),
       m_placement(placement),
+      m_helpContext(helpContext),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -149,6 +150,9 @@ void ChartWindow::Run(ChartCommandId id) {
             break;
         case ChartCommandId::kExit:
             close();
+            break;
+        case ChartCommandId::kHelp:
+            m_dialogs.ShowHelp(this, m_helpContext);
             break;
         default:
             RunOwn(id);

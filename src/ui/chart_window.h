@@ -41,6 +41,7 @@ enum class ChartCommandId {
     kRotateLeft,
     kRotateUp,
     kRotateRight,
+    kHelp,
 };
 
 /// One command of a chart window: a tool button (with its hint), a menu item, or both,
@@ -61,6 +62,7 @@ inline constexpr char kFileMenu[] = "&File";
 inline constexpr char kEditMenu[] = "&Edit";
 inline constexpr char kViewMenu[] = "&View";
 inline constexpr char kPropertiesMenu[] = "&Properties";
+inline constexpr char kHelpMenu[] = "&Help";
 
 /// Commands that read alike in both windows.
 inline constexpr ChartCommand kPrintCommand{
@@ -75,6 +77,8 @@ inline constexpr ChartCommand kDataCommand{
     ChartCommandId::kEditData, "Data", "Edit data", kEditMenu, "&Data", nullptr, "Ctrl+D"};
 inline constexpr ChartCommand kExitCommand{
     ChartCommandId::kExit, "Exit", nullptr, kFileMenu, "E&xit", nullptr, "Ctrl+W"};
+inline constexpr ChartCommand kHelpCommand{
+    ChartCommandId::kHelp, "Help", nullptr, kHelpMenu, "&Help", nullptr, "F1"};
 
 /// Commands whose menu texts differ between the windows: see WithMenuText.
 inline constexpr ChartCommand kPrinterSetupCommand{
@@ -120,8 +124,9 @@ class ChartWindow : public QWidget {
     void Shown();
 
   protected:
+    /// `helpContext` is the help page that F1 and the Help menu open.
     ChartWindow(DialogService& dialogs, WindowPlacement& placement, const char* objectName,
-                const QString& caption, QWidget* parent);
+                const QString& caption, int helpContext, QWidget* parent);
 
     /// Builds the tool bar and the menus above `chart`.
     void BuildCommands(std::span<const ChartCommand> commands, QWidget* chart);
@@ -159,6 +164,7 @@ class ChartWindow : public QWidget {
     void EditData();
 
     WindowPlacement& m_placement;
+    int m_helpContext;
     std::unique_ptr<QPrinter> m_printer;
     std::map<ChartCommandId, QAction*> m_actions;
     std::vector<ChartCommandId> m_buttons;  ///< the commands with a tool button

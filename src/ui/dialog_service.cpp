@@ -1,5 +1,6 @@
 #include "ui/dialog_service.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -64,6 +65,10 @@ QString QtDialogService::GetOpenFileName(QWidget* parent, const QString& title,
 bool QtDialogService::ExecPrintDialog(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QColor QtDialogService::GetColor(QWidget* parent, const QColor& initial, const QString& title) {
+    return QColorDialog::getColor(initial, parent, title);
 }
 
 int QtDialogService::ExecDialog(QDialog& dialog) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,8 @@ class DialogService {
     const QString& StartFolder() const { return m_startFolder; }
     /// The print dialog for `printer`; true when the user chose to print.
     virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    /// The colour dialog starting at `initial`; an invalid colour when cancelled.
+    virtual QColor GetColor(QWidget* parent, const QColor& initial, const QString& title) = 0;
     /// Runs a modal dialog and returns its result code (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
     /// Opens the help window at a help context (ui/help_contexts.h). Asked from a modal
@@ -61,6 +64,7 @@ class QtDialogService : public DialogService {
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
     bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
+    QColor GetColor(QWidget* parent, const QColor& initial, const QString& title) override;
     int ExecDialog(QDialog& dialog) override;
     void ShowHelp(QWidget* parent, int context) override;
     bool OpenUrl(const QUrl& url) override;

@@ -30,6 +30,7 @@
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
+#include "ui/graphics_tab.h"
 #include "ui/greeting.h"
 #include "ui/matrix_window.h"
 #include "ui/polar_window.h"
@@ -95,9 +96,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     m_constantsTab = new ConstantsTab(
         m_dialogs, m_home.stem, [this](const QString& text) { SetFunc(text); }, this);
     m_tabs->addTab(m_constantsTab, tr("Constants"));
-    auto* graphics = new QWidget(this);  // filled by the plot set-up
-    graphics->setObjectName("tsGraphics");
-    m_tabs->addTab(graphics, tr("Graphics"));
+    m_graphicsTab = new GraphicsTab(m_settings, m_dialogs, this);
+    m_tabs->addTab(m_graphicsTab, tr("Graphics"));
     m_variablesTab = new VariablesTab(m_session, m_dialogs, this);
     m_tabs->addTab(m_variablesTab, tr("Variables"));
     m_userVarsTab = new UserVarsTab(m_session, m_dialogs, m_home.SettingsFile(),
@@ -128,9 +128,8 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     layout->addLayout(bottom);
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
+    BuildPlotting();  // the 2D, contour, polar and surface windows, in this order
     m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
-    m_polar = new TfmPolar(m_dialogs, m_settings, this);
-    m_surface = new TfmSurface(m_dialogs, m_settings, this);
     m_compMess = new TfmCompMess(m_dialogs, this);
 
     m_timer.setSingleShot(true);
@@ -477,6 +476,8 @@ void TfmCalc::TabChanged(int index) {
         m_tapeTab->PrintButton()->setFocus();
     } else if (index == kConstantsTab) {
         m_constantsTab->FindField()->setFocus();
+    } else if (index == kGraphicsTab) {
+        m_graphicsTab->Activated(InputText());
     } else if (index == kVariablesTab) {
         m_variablesTab->ExpressionField(kSlotX)->setFocus();
     }

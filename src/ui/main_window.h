@@ -21,6 +21,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -30,6 +31,9 @@ namespace kalvo {
 
 class AboutTab;
 class ConstantsTab;
+class GraphicsTab;
+class TfmPlot2D;
+class TfmContourPlot;
 class DialogService;
 class UserFuncsTab;
 class UserVarsTab;
@@ -106,6 +110,14 @@ class TfmCalc : public QWidget, public EngineHost {
     UserVarsTab& UserVars() { return *m_userVarsTab; }
     UserFuncsTab& UserFuncs() { return *m_userFuncsTab; }
     ConstantsTab& Constants() { return *m_constantsTab; }
+    GraphicsTab& Graphics() { return *m_graphicsTab; }
+    TfmPlot2D& Plot2DWindow() { return *m_plot2D; }
+    TfmContourPlot& ContourWindow() { return *m_contour; }
+    /// The Graphics tab's OK button: checks the set-up, samples the input line's function
+    /// and hands the samples to the type's plot window.
+    void PlotClick();
+    /// The pop-up menu of the "Show plots" button.
+    QMenu& PlotsMenu() { return *m_plotsMenu; }
     /// The assistant panel's caption ("" when hidden).
     QString AssistantCaption() const;
 
@@ -126,6 +138,18 @@ class TfmCalc : public QWidget, public EngineHost {
 
   private:
     friend class EvaluationScope;
+
+    // Plotting.
+    void BuildPlotting();
+    void PlotTypeChosen(int type);
+    void PlotCurve(const struct PlotSetup& setup, const std::string& text);
+    void PlotGrid(const struct PlotSetup& setup, const std::string& text, bool shade);
+    void PlotSurface(const struct PlotSetup& setup, const std::string& text);
+    void PlotPolar(const struct PlotSetup& setup, const std::string& text);
+    void PlotFailed(const std::string& text, const struct SampleFailure& failure);
+    void PlotDone(const std::string& text);
+    void PlotWindowShown(QAction* item);
+    void SavePlotSettings();
 
     // Start-up and close.
     void RestoreSettings();
@@ -216,6 +240,11 @@ class TfmCalc : public QWidget, public EngineHost {
     VariablesTab* m_variablesTab = nullptr;
     UserVarsTab* m_userVarsTab = nullptr;
     UserFuncsTab* m_userFuncsTab = nullptr;
+    GraphicsTab* m_graphicsTab = nullptr;
+    TfmPlot2D* m_plot2D = nullptr;
+    TfmContourPlot* m_contour = nullptr;
+    QMenu* m_plotsMenu = nullptr;
+    QPushButton* m_showPlots = nullptr;
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
     TfmMatrix* m_matrix = nullptr;

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "ui/dialog_service.h"
+#include "ui/graphics_tab.h"
 #include "ui/help_contexts.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
@@ -84,7 +85,10 @@ bool TfmCalc::HandleKey(QWidget* target, QKeyEvent* key) {
         return true;
     }
     if (code == Qt::Key_F1) {
-        m_dialogs.ShowHelp(this, kHelpCalculator);
+        // On the Graphics tab the help explains the chosen plot type.
+        m_dialogs.ShowHelp(this, m_tabs->currentIndex() == kGraphicsTab
+                                     ? m_graphicsTab->HelpContext()
+                                     : static_cast<int>(kHelpCalculator));
         return true;
     }
     if (held == Qt::ControlModifier || held == Qt::AltModifier) {

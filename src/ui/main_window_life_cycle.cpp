@@ -18,6 +18,7 @@
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
+#include "ui/graphics_tab.h"
 #include "ui/main_window.h"
 #include "ui/polar_window.h"
 #include "ui/surface_window.h"
@@ -70,6 +71,7 @@ void TfmCalc::RestoreSettings() {
     m_session.SetResults(std::move(lists.results));
     RefreshLists();
 
+    m_graphicsTab->LoadSettings();
     move(s.left, s.top);
     m_session.SetLoading(false);
 }
@@ -110,6 +112,8 @@ void TfmCalc::ShowStarted() {
         m_settings.legend = plotText;
         m_settings.title.clear();
     }
+    m_graphicsTab->SetLegend(FromEngine(m_settings.legend));
+    m_graphicsTab->SetTitle(FromEngine(m_settings.title));
     m_edit1->setModified(true);
 }
 
@@ -125,8 +129,7 @@ void TfmCalc::SaveOnClose() {
     s.showComp = m_showComp;
     s.left = pos().x();
     s.top = pos().y();
-    m_polar->SaveSettings();
-    m_surface->SaveSettings();
+    SavePlotSettings();
     if (const FileResult saved = SaveSettingsFile(m_home.SettingsFile(), s); !saved) {
         m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"), Path(saved.message));
     }

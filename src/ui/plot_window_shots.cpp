@@ -8,6 +8,7 @@
 #include "ui/data_editor.h"
 #include "ui/main_window.h"
 #include "ui/polar_window.h"
+#include "ui/surface_chart.h"
 #include "ui/surface_window.h"
 
 namespace kalvo {
@@ -44,7 +45,10 @@ bool RenderPlotWindowShots(TfmCalc& window, DialogService& dialogs, const QStrin
     surfaceWindow.resize(720, 540);
     surfaceWindow.ShowSurface(surface, {"X", "Z", "Y", "f(sin(X)*cos(Y))"});
     QApplication::processEvents();
-    ok = Save(surfaceWindow.Snapshot(), dir + "/" + prefix + "plot-surface.png") && ok;
+    // Without OpenGL the window shows only its message: no picture of a surface.
+    if (SurfaceChart::Available()) {
+        ok = Save(surfaceWindow.Snapshot(), dir + "/" + prefix + "plot-surface.png") && ok;
+    }
 
     DataEditor editor(surfaceWindow.Grid(), &surfaceWindow);
     ok = SaveWidget(editor, dir + "/" + prefix + "dialog-plot-data.png") && ok;

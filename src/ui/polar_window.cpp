@@ -4,6 +4,7 @@
 
 #include "ui/chart_properties.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/polar_chart.h"
 
 namespace kalvo {
@@ -28,6 +29,7 @@ constexpr std::array kCommands{
     ChartCommand{Id::kGrid, "Grid", "Grid", kView, "&Grid", nullptr, nullptr},
     WithMenuText(kPropertiesCommand, "&Chart Properties"),
     kExitCommand,
+    kHelpCommand,
 };
 
 }  // namespace
@@ -37,7 +39,8 @@ std::span<const ChartCommand> TfmPolar::Commands() {
 }
 
 TfmPolar::TfmPolar(DialogService& dialogs, Settings& settings, QWidget* parent)
-    : ChartWindow(dialogs, settings.polarPlacement, "fmPolar", tr("Polar"), parent) {
+    : ChartWindow(dialogs, settings.polarPlacement, "fmPolar", tr("Polar"), kHelpPolarWindow,
+                  parent) {
     m_chart = new PolarChart(this);
     BuildCommands(kCommands, m_chart);
     m_grid.SetColumnCount(0);

@@ -19,8 +19,10 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/matrix_screenshots.h"
+#include "ui/plot_screenshots.h"
 #include "ui/plot_window_shots.h"
 #include "ui/set_var_dialog.h"
+#include "ui/silent_dialogs.h"
 #include "ui/units_screenshots.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/variables_tab.h"
@@ -28,23 +30,6 @@
 namespace kalvo {
 
 namespace {
-
-/// Answers every question with No and opens nothing: the pictures are taken unattended.
-class SilentDialogs : public DialogService {
-  public:
-    void MessageBox(QWidget*, Icon, const QString&, const QString&) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return false; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
-    int ExecDialog(QDialog&) override { return 0; }
-    void ShowHelp(QWidget*, int) override {}
-    bool OpenUrl(const QUrl&) override { return false; }
-};
 
 QPalette DarkPalette() {
     QPalette dark;
@@ -137,6 +122,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
 
     ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
     ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
+    ok = RenderPlotScreenshots(window, dir, prefix) && ok;
     ok = RenderPlotWindowShots(window, dialogs, dir, prefix) && ok;
     window.close();
 

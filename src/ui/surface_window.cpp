@@ -9,6 +9,7 @@
 #include "display/format_general.h"
 #include "ui/chart_properties.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/surface_chart.h"
 
 namespace kalvo {
@@ -46,6 +47,7 @@ constexpr std::array kCommands{
                  "Ctrl+Right"},
     WithMenuText(kPropertiesCommand, "&Chart properties"),
     kExitCommand,
+    kHelpCommand,
 };
 
 }  // namespace
@@ -55,7 +57,8 @@ std::span<const ChartCommand> TfmSurface::Commands() {
 }
 
 TfmSurface::TfmSurface(DialogService& dialogs, Settings& settings, QWidget* parent)
-    : ChartWindow(dialogs, settings.surfacePlacement, "fmSurface", tr("Surface"), parent),
+    : ChartWindow(dialogs, settings.surfacePlacement, "fmSurface", tr("Surface"),
+                  kHelpSurfaceWindow, parent),
       m_settings(settings) {
     // A hand-edited file may hold a system colour or a wall beyond reason.
     if (settings.elevationColor >= 0 && settings.elevationColor <= kLargestColor) {
@@ -72,17 +75,25 @@ TfmSurface::TfmSurface(DialogService& dialogs, Settings& settings, QWidget* pare
 }
 
 void TfmSurface::ShowSurface(const SurfaceSamples& samples, const SurfaceTitles& titles) {
+    if (SetSurface(samples, titles)) {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+bool TfmSurface::SetSurface(const SurfaceSamples& samples, const SurfaceTitles& titles) {
     const auto rows = static_cast<std::size_t>(std::max(samples.rows, 0));
     const auto columns = static_cast<std::size_t>(std::max(samples.columns, 0));
     if (samples.rowLabels.size() != rows || samples.columnLabels.size() != columns ||
         samples.values.size() != rows * columns) {
         Message(tr("The surface samples are incomplete: nothing is drawn"));
-        return;
+        return false;
     }
     DataGrid grid;
     if (!grid.Resize(samples.rows, samples.columns)) {
         Message(tr("The surface has too many points to draw: at most %1").arg(kMaxGridCells));
-        return;
+        return false;
     }
     m_view.titles.axis = {titles.x.toStdString(), titles.vertical.toStdString(),
                           titles.vertical.toStdString(), titles.depth.toStdString()};
@@ -98,9 +109,7 @@ void TfmSurface::ShowSurface(const SurfaceSamples& samples, const SurfaceTitles&
         }
     }
     ReplaceGrid(std::move(grid));
-    show();
-    raise();
-    activateWindow();
+    return true;
 }
 
 QImage TfmSurface::RenderChart(const QSize& size, QString& error) {

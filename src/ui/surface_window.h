@@ -35,6 +35,9 @@ class TfmSurface : public ChartWindow {
     /// row and column labels from the samples, cells as general 15-digit text) and shows
     /// the window.
     void ShowSurface(const SurfaceSamples& samples, const SurfaceTitles& titles);
+    /// ShowSurface without showing the window (a picture rendered for a script). False,
+    /// with the window's message, when the samples are incomplete or too many.
+    bool SetSurface(const SurfaceSamples& samples, const SurfaceTitles& titles);
 
     /// The command table: tool buttons and menus are built from it.
     static std::span<const ChartCommand> Commands();

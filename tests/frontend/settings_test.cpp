@@ -57,6 +57,8 @@ TEST(SettingsTest, CloseWritesTheKeysInTheirOrderAndNeverComplexFormOrFiles) {
               "StepX0=200\r\nStepX1=40\r\nStepX2=40\r\nStepX3=40\r\nStepX4=360\r\n"
               "StepY0=0\r\nStepY1=40\r\nStepY2=40\r\nStepY3=40\r\nStepY4=0\r\n\r\n"
               "[Calc]\r\nLeft=0\r\nTop=0\r\n\r\n"
+              "[fmPlot2D]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n\r\n"
+              "[fmContourPlot]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n\r\n"
               "[fmSurface]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n"
               "ElevationColor=16776960\r\nWallWidth=10\r\n\r\n"
               "[fmPolar]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n");
@@ -84,6 +86,8 @@ TEST(SettingsTest, EveryWrittenValueComesBack) {
     s.yAxis = "\xB5V";
     s.left = -30;
     s.top = 2000;
+    s.plot2D = {5, 6, 700, 500};
+    s.contourPlot = {-7, 8, 900, 300};
     IniFile ini;
     kalvo::SaveSettings(ini, s);
     Settings back = kalvo::LoadSettings(IniFile::Parse(ini.Text()), Home("/h"));
@@ -107,6 +111,13 @@ TEST(SettingsTest, EveryWrittenValueComesBack) {
     EXPECT_EQ(back.yAxis, "\xB5V");
     EXPECT_EQ(back.left, -30);
     EXPECT_EQ(back.top, 2000);
+    for (auto [written, read] :
+         {std::pair{s.plot2D, back.plot2D}, {s.contourPlot, back.contourPlot}}) {
+        EXPECT_EQ(read.left, written.left);
+        EXPECT_EQ(read.top, written.top);
+        EXPECT_EQ(read.width, written.width);
+        EXPECT_EQ(read.height, written.height);
+    }
 }
 
 TEST(SettingsTest, ReadingFollowsTheFileAndItsOddValues) {

@@ -24,6 +24,7 @@ public:
     std::function<QString(const QString& title)> onOpenFile;
     std::function<bool(QPrinter&)> onPrint;
     std::function<bool(const QUrl&)> onOpenUrl;
+    std::function<QColor(const QColor& initial)> onColor;
     bool messagesExpected = false;
 
     std::vector<QString> messages;
@@ -73,6 +74,13 @@ public:
             return false;
         }
         return onPrint(printer);
+    }
+    QColor GetColor(QWidget*, const QColor& initial, const QString& title) override {
+        if (!onColor) {
+            ADD_FAILURE() << "unexpected colour dialog: " << title.toStdString();
+            return {};
+        }
+        return onColor(initial);
     }
     int ExecDialog(QDialog& dialog) override {
         ++dialogsShown;

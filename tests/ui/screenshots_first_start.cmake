@@ -9,7 +9,9 @@ if(NOT result EQUAL 0)
 endif()
 foreach(file home/Kalvo.INI home/Kalvo.HST home/Kalvo.CON shots/main-variables.png
         shots/main-user-vars.png shots/main-user-funcs.png shots/main-constants.png
-        shots/help-8.png)
+        shots/help-8.png shots/plot-2d.png shots/plot-contour.png shots/plot-shade.png
+        shots/plot-polar.png shots/plot-properties.png shots/dialog-plot-data.png
+        shots/graphics-contour.png)
   if(NOT EXISTS "${WORK}/${file}")
     message(FATAL_ERROR "missing ${file}")
   endif()
