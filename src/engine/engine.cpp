@@ -29,6 +29,9 @@ Real Engine::Evaluate(const std::string& text) {
                                                           m_digitTable[static_cast<std::size_t>(c)];
         }
     }
+    if (m_calculatingCount == 0) {
+        m_variableCycle = false;  // nothing left over from an evaluation that was abandoned
+    }
     m_state.subexprStart = 1;
     m_state.scanPos = 0;
     m_state.errorFlag = false;

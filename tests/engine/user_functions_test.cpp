@@ -10,6 +10,7 @@
 #include "engine/engine_fixture.h"
 #include "engine/error_codes.h"
 #include "engine/user_functions.h"
+#include "frontend/user_functions_file.h"
 
 namespace kalvo::test {
 namespace {
@@ -209,7 +210,7 @@ TEST_F(UserFunctionsTest, LoadsFilesWithAnyLineEnd) {
         SCOPED_TRACE(row.name);
         messages.clear();
         std::string path = WriteFile(std::string("kalvo_") + row.name + ".FNC", row.bytes);
-        EXPECT_TRUE(engine.Functions().LoadFromFile(path, Sink()));
+        EXPECT_TRUE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
         EXPECT_TRUE(messages.empty());
         ASSERT_EQ(engine.Functions().Count(), 4) << "a load replaces the functions";
         EXPECT_EQ(engine.Functions().Items(0).DefinitionText(), ";my functions");
@@ -223,7 +224,7 @@ TEST_F(UserFunctionsTest, LoadsFilesWithAnyLineEnd) {
 TEST_F(UserFunctionsTest, RejectedLineStopsTheLoad) {
     std::string path =
         WriteFile("kalvo_rejected.FNC", "f(x)=x+1\r\nbad line\r\ng(x)=x\r\n");
-    EXPECT_FALSE(engine.Functions().LoadFromFile(path, Sink()));
+    EXPECT_FALSE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
     EXPECT_EQ(messages, std::vector<std::string>{"Invalid functions bad line"});
     ASSERT_EQ(engine.Functions().Count(), 1);
     EXPECT_EQ(Value("f(1)"), 2);
@@ -233,7 +234,7 @@ TEST_F(UserFunctionsTest, RejectedLineStopsTheLoad) {
 TEST_F(UserFunctionsTest, MissingFileKeepsWhatIsLoaded) {
     Define({"f(x)=x+1"});
     const std::string path = ::testing::TempDir() + "kalvo_no_such_dir/none.FNC";
-    EXPECT_FALSE(engine.Functions().LoadFromFile(path, Sink()));
+    EXPECT_FALSE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
     EXPECT_EQ(messages, std::vector<std::string>{"Cannot load " + path + "!"});
     EXPECT_EQ(engine.Functions().Count(), 1);
     EXPECT_EQ(Value("f(1)"), 2);

@@ -19,7 +19,7 @@ protected:
         EXPECT_EQ(out.pos, pos);
         EXPECT_EQ(out.length, length);
     }
-    std::vector<Real> UsedValues() { return S().usedValues; }
+    std::vector<Real> UsedValues() { return S().usedValues.Kept(); }
 };
 
 TEST_F(VariablesTest, UndefinedVariableOpensThePromptAndOkStoresTextAndValue) {
