@@ -84,19 +84,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     }
     std::vector<std::string> lines;
     lines.reserve(breaks + 1);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
+    ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

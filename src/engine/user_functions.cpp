@@ -39,15 +39,13 @@ bool UserFunctions::LoadFromText(std::string_view bytes, const std::string& file
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
-    for (const std::string& line : SplitLines(ToLatin1(bytes))) {
-        if (line.empty()) {
-            continue;
+    bool ok = true;
+    ForEachLine(ToLatin1(bytes), [&](std::string_view line) {
+        if (ok && !line.empty()) {
+            ok = Add(std::string(line), sink);
         }
-        if (!Add(line, sink)) {
-            return false;
-        }
-    }
-    return true;
+    });
+    return ok;
 }
 
 void UserFunctions::Insert(int index, std::unique_ptr<TUserFunc> function) {
