@@ -1,0 +1,19 @@
+// The real engine through the evaluation cycle: the first bytes choose the display
+// settings, the lines before the last define variables ("X:text") and user functions,
+// and the last line is evaluated.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    kalvo::FuzzSession fuzz;
+    fuzz.ApplySettings(data, size);
+    const auto lines = kalvo::FuzzLines(kalvo::FuzzText(data, size, fuzz.kSettingBytes));
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        fuzz.Define(lines[i]);
+    }
+    fuzz.Evaluate(lines.back());
+    fuzz.CheckStillUsable();
+    return 0;
+}
