@@ -62,6 +62,9 @@ class Engine {
 
     void RaiseError(int code);
     void ResetAnswer(Real& result);
+    /// The end marker (DEL) inside the text would end the evaluation there and drop the
+    /// rest unseen; raises a syntax error at it instead. True when it did.
+    bool RejectEndMarker();
 
     // Variable access used by the front end and the value prompt.
     bool PromptVariable(int slot);

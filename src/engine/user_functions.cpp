@@ -99,7 +99,7 @@ Real UserFunctions::EvaluateBody(Engine& engine, std::string body) {
     s.scanPos = 0;
     s.subexprStart = 1;
     engine.Advance();
-    const Real value = engine.Expression();
+    const Real value = engine.RejectEndMarker() ? 0 : engine.Expression();
     s.text = std::move(savedText);
     s.scanPos = savedPos;
     s.currentChar = savedChar;

@@ -167,6 +167,15 @@ TEST_F(UserFunctionsTest, CallsNestUpToSixtyFourDeep) {
     EXPECT_EQ(S().userFuncErrorCode, 2);
 }
 
+TEST_F(UserFunctionsTest, EndMarkerInABodyIsASyntaxErrorThere) {
+    Define({"f(x)=x+1\x7F+100"});
+    Outcome out = Run("f(1)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrUserFunction);
+    EXPECT_EQ(S().userFuncErrorCode, kErrSyntax);
+    EXPECT_EQ(S().userFuncErrorPos, 3);
+}
+
 TEST_F(UserFunctionsTest, ValueTakesPostfixButNoOperand) {
     Define({"f(x)=x^2"});
     EXPECT_EQ(Value("f(3)\xB2"), 81);
