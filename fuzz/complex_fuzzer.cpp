@@ -12,11 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz.Session().State().display.base = kalvo::kDec;
     fuzz.Session().State().digitSet = kalvo::CalculatorSession::DigitSetFor(kalvo::kDec);
     fuzz.Session().SetComplexMode(true);
-    const auto lines = kalvo::FuzzLines(kalvo::FuzzText(data, size, fuzz.kSettingBytes));
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        fuzz.Define(lines[i]);
-    }
-    fuzz.Evaluate(lines.back());
-    fuzz.CheckStillUsable();
+    fuzz.DefineAndEvaluate(kalvo::FuzzText(data, size, fuzz.kSettingBytes));
     return 0;
 }

@@ -89,6 +89,15 @@ ResultLine FuzzSession::Evaluate(std::string_view text) {
     return line;
 }
 
+void FuzzSession::DefineAndEvaluate(std::string_view text) {
+    const std::vector<std::string_view> lines = FuzzLines(text);
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        Define(lines[i]);
+    }
+    Evaluate(lines.back());
+    CheckStillUsable();
+}
+
 void FuzzSession::CheckStillUsable() {
     const ResultLine line = m_session.Evaluate(m_session.ComplexMode() ? "comp(1,1)" : "1+1", true);
     FuzzCheck(line.kind == ResultLine::Kind::kValue, "a plain sum still evaluates");

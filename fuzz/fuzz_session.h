@@ -42,6 +42,10 @@ class FuzzSession {
     /// Runs the evaluation cycle on text and checks what it produced.
     ResultLine Evaluate(std::string_view text);
 
+    /// The whole input of the evaluator targets: every line but the last goes to
+    /// `Define`, the last is evaluated, then the session must still be usable.
+    void DefineAndEvaluate(std::string_view text);
+
     /// Checks that the session still evaluates a plain sum: nothing of the input may be
     /// left in a state that breaks the next evaluation.
     void CheckStillUsable();

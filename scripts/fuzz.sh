@@ -19,18 +19,7 @@ targets=${KALVO_FUZZ_TARGETS:-"engine complex functions_file user_vars_file vari
 build=build-fuzz
 
 # libFuzzer ships in Debian's clang runtime package, which clang itself does not pull in.
-packages=()
-command -v clang++-14 >/dev/null || packages+=(clang-14)
-dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" ||
-  packages+=(libclang-rt-14-dev)
-if [ ${#packages[@]} -gt 0 ]; then
-  echo "Installing: ${packages[*]}"
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${packages[@]}"
-fi
+./scripts/install-deps.sh clang-14 libclang-rt-14-dev cmake ninja-build
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
