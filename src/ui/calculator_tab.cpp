@@ -22,8 +22,10 @@
 #include "ui/evaluation_scope.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
+#include "ui/matrix_window.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
+#include "ui/units_window.h"
 
 namespace kalvo {
 
@@ -169,16 +171,25 @@ QWidget* TfmCalc::BuildCalculatorTab() {
                                 tr("Clear the lists, the variables and the input line"), page);
     auto* copy = MakeButton(tr("Copy"), "sbCopy", tr("Copy from Edit Line to Clipboard"), page);
     auto* paste = MakeButton(tr("Paste"), "sbPaste", tr("Paste from Clipboard to Edit Line"), page);
-    auto* convertor = MakeButton(tr("Unit Convertor"), "bbConvertor", QString(), page);
+    auto* convertor = MakeButton(tr("Unit Convertor"), "bbConvertor", tr("Unit Convertor"), page);
     auto* matrix = MakeButton(tr("Matrix Operations"), "bbMatrix", QString(), page);
     auto* plots = MakeButton(tr("Show plots"), "bbShowPlots", QString(), page);
     auto* help = MakeButton(tr("Help"), "bbHelp", QString(), page);
     auto* exit = MakeButton(tr("Exit"), "bbExit", tr("Close Kalvo"), page);
-    // The windows behind these buttons come with the matrix, unit and plot components.
-    for (QPushButton* later : {convertor, matrix, plots}) {
+    // The window behind this button comes with the plot components.
+    for (QPushButton* later : {plots}) {
         later->setEnabled(false);
     }
+    connect(matrix, &QPushButton::clicked, this, [this] {
+        m_matrix->show();
+        m_matrix->raise();
+        m_matrix->activateWindow();
+    });
     connect(clearAll, &QPushButton::clicked, this, &TfmCalc::ClearAll);
+    connect(convertor, &QPushButton::clicked, this, [this] {
+        TfmConv conv(m_session.State().display, m_session.Digits(), this);
+        m_dialogs.ExecDialog(conv);
+    });
     connect(copy, &QPushButton::clicked, this, [this] {
         const QString text = m_edit1->hasSelectedText() ? m_edit1->selectedText() : m_edit1->text();
         QApplication::clipboard()->setText(text);

@@ -31,6 +31,7 @@
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
+#include "ui/matrix_window.h"
 #include "ui/set_var_dialog.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
@@ -125,6 +126,7 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
     layout->addLayout(bottom);
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
+    m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
     m_compMess = new TfmCompMess(this);
 
     m_timer.setSingleShot(true);

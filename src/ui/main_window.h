@@ -37,6 +37,7 @@ class VariablesTab;
 class TapeTab;
 class TSetVar;
 class TfmCompMess;
+class TfmMatrix;
 struct KeypadKey;
 
 /// The calculator's main window: the input and result lines over their history and
@@ -91,6 +92,7 @@ class TfmCalc : public QWidget, public EngineHost {
     bool ShowComp() const { return m_showComp; }
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
+    TfmMatrix& MatrixWindow() { return *m_matrix; }
     TapeTab& Tape() { return *m_tapeTab; }
     VariablesTab& Variables() { return *m_variablesTab; }
     UserVarsTab& UserVars() { return *m_userVarsTab; }
@@ -208,6 +210,7 @@ class TfmCalc : public QWidget, public EngineHost {
     UserFuncsTab* m_userFuncsTab = nullptr;
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
+    TfmMatrix* m_matrix = nullptr;
 
     QTimer m_timer;
     TimerPurpose m_timerPurpose = kRefreshAssistant;

@@ -1,9 +1,8 @@
 #include "ui/real_validate.h"
 
-#include <charconv>
-#include <cmath>
-
 #include <QLineEdit>
+
+#include "frontend/real_field.h"
 
 namespace kalvo {
 
@@ -52,21 +51,7 @@ int TRealValidate::OffendingPosition(const QString& text) {
 }
 
 bool TRealValidate::Parse(const QString& text, Real* value) {
-    QByteArray bytes = text.toLatin1();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
-    if (first != last && *first == '+') {
-        ++first;  // from_chars takes no plus sign
-    }
-    Real parsed = 0;
-    auto [end, error] = std::from_chars(first, last, parsed);
-    if (error != std::errc() || end != last || first == last || !std::isfinite(parsed)) {
-        return false;
-    }
-    if (value) {
-        *value = parsed;
-    }
-    return true;
+    return ParseRealField(text.toLatin1().toStdString(), value);
 }
 
 void TRealValidate::SetMinimum(Real minimum) {

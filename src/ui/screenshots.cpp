@@ -17,7 +17,9 @@
 #include "ui/dialog_service.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/matrix_screenshots.h"
 #include "ui/set_var_dialog.h"
+#include "ui/units_screenshots.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/variables_tab.h"
 
@@ -131,6 +133,8 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
     ok = Save(notice, dir + "/" + prefix + "dialog-complex-numbers.png") && ok;
     notice.hide();
 
+    ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
+    ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
     window.close();
 
     HelpWindow help;
