@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 targets=${KALVO_FUZZ_TARGETS:-"engine complex functions_file user_vars_file variables_file
-  history_file constants_file settings_file cli_options"}
+  history_file constants_file settings_file cli_options matrix_text"}
 build=build-fuzz
 
 # libFuzzer ships in Debian's clang runtime package, which clang itself does not pull in.
