@@ -8,11 +8,12 @@ packages=("$@")
 [ ${#packages[@]} -gt 0 ] || packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev libqt6printsupport6 libqt6svg6
+  qt6-base-dev libqt6printsupport6 libqt6svg6 qt6-svg-dev
   libqcustomplot-dev
   qt6-declarative-dev qt6-datavisualization-dev
   xvfb xauth libgl1-mesa-dri
   bc libreadline-dev
+  desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 missing=()

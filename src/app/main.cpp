@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "frontend/home_folder.h"
@@ -15,7 +16,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvo"));
     QApplication::setApplicationVersion(QStringLiteral(KALVO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("kalvo"));
+    // The desktop entry and the icon carry the application id; the window icon falls back
+    // to the drawing built into the program when no icon theme holds it.
+    QApplication::setDesktopFileName(QStringLiteral(KALVO_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral(KALVO_APP_ID), QIcon(QStringLiteral(":/icons/" KALVO_APP_ID ".svg"))));
     // Qt adopts the user's locale; numbers are always written with a "." here.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -1,8 +1,8 @@
 // kalvo-cli sample: the plot samplers' points as text, for scripts and other plotting tools.
-#include <optional>
 #include <ostream>
 #include <string>
 
+#include "cli/plot_options.h"
 #include "cli/sample_command.h"
 #include "display/format_general.h"
 #include "engine/text_encoding.h"
@@ -17,35 +17,8 @@ namespace {
 
 constexpr int kSampleDigits = 15;
 
-struct RangeTexts {
-    std::string from;
-    std::string to;
-    std::string count;
-};
-
-/// "FROM,TO,N" split at its two commas; the parts are checked as the window's fields are.
-std::optional<RangeTexts> SplitRange(const std::string& text) {
-    const auto first = text.find(',');
-    const auto second = first == std::string::npos ? first : text.find(',', first + 1);
-    if (second == std::string::npos || text.find(',', second + 1) != std::string::npos) {
-        return std::nullopt;
-    }
-    return RangeTexts{text.substr(0, first), text.substr(first + 1, second - first - 1),
-                      text.substr(second + 1)};
-}
-
 std::string Number(Real value) {
     return FormatGeneral(value, kSampleDigits);
-}
-
-int ReportFailure(const SubcommandContext& context, const std::string& text,
-                  const SampleFailure& failure) {
-    context.err << Latin1ToUtf8(DescribeFailure(context.session.GetEngine(), text, failure))
-                << '\n';
-    if (!failure.UserBreak()) {
-        context.err << "Cann't calculate this function\n";
-    }
-    return 1;
 }
 
 int RunSample(const SubcommandContext& context) {
@@ -75,19 +48,9 @@ int RunSample(const SubcommandContext& context) {
                                              : PlotType::kCurve;
 
     PlotSetupTexts texts;
-    for (const char* option : {"--x", "--y"}) {
-        if (!args->Has(option)) {
-            continue;
-        }
-        auto range = SplitRange(*args->Value(option));
-        if (!range) {
-            context.err << "kalvo-cli sample: " << option << " takes FROM,TO,N\n";
-            return 2;
-        }
-        const bool isX = option[2] == 'x';
-        (isX ? texts.fromX : texts.fromY) = range->from;
-        (isX ? texts.toX : texts.toY) = range->to;
-        (isX ? texts.stepsX : texts.stepsY) = range->count;
+    if (!ReadRangeOptions(*args, texts, error)) {
+        context.err << "kalvo-cli sample: " << error << '\n';
+        return 2;
     }
     const PlotSetupCheck check = CheckPlotSetup(texts, type);
     if (!check.ok) {
@@ -106,7 +69,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kCurve: {
             const CurveSamples curve = SampleCurve(context.session, text, x);
             if (curve.failed) {
-                return ReportFailure(context, text, curve.failure);
+                return ReportSampleFailure(context, text, curve.failure);
             }
             for (const CurvePoint& p : curve.points) {
                 out << Number(p.x) << '\t' << Number(p.y) << '\n';
@@ -116,7 +79,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kPolar: {
             const PolarSamples curve = SamplePolar(context.session, text, x);
             if (curve.stopped) {
-                return ReportFailure(context, text, curve.failure);
+                return ReportSampleFailure(context, text, curve.failure);
             }
             for (std::size_t i = 0; i < curve.angles.size(); ++i) {
                 out << Number(curve.angles[i]) << '\t' << Number(curve.radii[i]) << '\n';
@@ -126,7 +89,7 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kSurface: {
             const SurfaceSamples grid = SampleSurface(context.session, text, x, y, mode);
             if (grid.stopped) {
-                return ReportFailure(context, text, grid.failure);
+                return ReportSampleFailure(context, text, grid.failure);
             }
             for (int i = 0; i < grid.rows; ++i) {
                 for (int j = 0; j < grid.columns; ++j) {
@@ -140,7 +103,7 @@ int RunSample(const SubcommandContext& context) {
         default: {
             const GridSamples grid = SampleGrid(context.session, text, x, y, mode);
             if (grid.failed) {
-                return ReportFailure(context, text, grid.failure);
+                return ReportSampleFailure(context, text, grid.failure);
             }
             for (int i = 0; i < grid.nx; ++i) {
                 for (int j = 0; j < grid.ny; ++j) {

@@ -1,5 +1,7 @@
 #include "frontend/home_folder.h"
 
+#include "frontend/shipped_data.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -84,11 +86,7 @@ HomeFolderInputs HomeFolderInputsFromEnvironment(const std::string& homeOption) 
     inputs.kalvoHome = Environment("KALVO_HOME");
     inputs.xdgConfigHome = Environment("XDG_CONFIG_HOME");
     inputs.userHome = Environment("HOME");
-    char buffer[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n > 0) {
-        inputs.executablePath.assign(buffer, static_cast<std::size_t>(n));
-    }
+    inputs.executablePath = RunningExecutable();
     return inputs;
 }
 

@@ -60,6 +60,11 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home) {
     s.left = ini.ReadInteger(kCalcSection, "Left", s.left);
     s.top = ini.ReadInteger(kCalcSection, "Top", s.top);
 
+    s.surfacePlacement = RestorePlacement(ini, kSurfaceSection);
+    s.elevationColor = ini.ReadInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
+    s.wallWidth = ini.ReadInteger(kSurfaceSection, "WallWidth", s.wallWidth);
+    s.polarPlacement = RestorePlacement(ini, kPolarSection);
+
     // Indexes and spin positions from a hand-edited file are kept in their ranges: the
     // plot kind selects a step count, the notation a switch position.
     s.notation = std::clamp(s.notation, 0, 3);
@@ -96,6 +101,11 @@ void SaveSettings(IniFile& ini, const Settings& s) {
 
     ini.WriteInteger(kCalcSection, "Left", s.left);
     ini.WriteInteger(kCalcSection, "Top", s.top);
+
+    SavePlacement(ini, kSurfaceSection, s.surfacePlacement);
+    ini.WriteInteger(kSurfaceSection, "ElevationColor", s.elevationColor);
+    ini.WriteInteger(kSurfaceSection, "WallWidth", s.wallWidth);
+    SavePlacement(ini, kPolarSection, s.polarPlacement);
 }
 
 Settings LoadSettingsFile(const std::string& settingsFile, const HomeFolder& home) {

@@ -13,9 +13,20 @@ inline constexpr char kCalcSettingsSection[] = "Calc Settings";
 inline constexpr char kFilesSection[] = "Files";
 inline constexpr char kGraphicsSection[] = "Graphics";
 inline constexpr char kCalcSection[] = "Calc";
+inline constexpr char kSurfaceSection[] = "fmSurface";
+inline constexpr char kPolarSection[] = "fmPolar";
 
 /// Number of plot kinds, each with its own X and Y step counts.
 inline constexpr int kPlotKindCount = 5;
+
+/// Placement of a window that remembers it in a section named after the window
+/// ("fmPlot2D", "fmContourPlot", "fmSurface", "fmPolar").
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 640;
+    int height = 480;
+};
 
 /// Everything the settings file holds for the main window, with the defaults of a first
 /// start. Texts meant for fields and the engine are Latin-1; the two paths are file
@@ -48,6 +59,11 @@ struct Settings {
     // "Calc": the main window's position.
     int left = 0;
     int top = 0;
+    // "fmSurface" and "fmPolar": the surface and polar windows.
+    WindowPlacement surfacePlacement;
+    int elevationColor = 16776960;  ///< "ElevationColor": red 0, green 255, blue 255
+    int wallWidth = 10;             ///< "WallWidth"
+    WindowPlacement polarPlacement;
 };
 
 /// The defaults, with the current data files in the home folder.
@@ -61,7 +77,8 @@ Settings LoadSettings(const IniFile& ini, const HomeFolder& home);
 
 /// Writes the keys saved at close, in their order: "Calc Settings" (Notation, Angle,
 /// Digits, Precison, Assistant, Hint, ShowComp), "Graphics" (Plot Type, the four range
-/// fields, Legend, Title, X axis, Y axis, StepX0..4, StepY0..4), "Calc" (Left, Top).
+/// fields, Legend, Title, X axis, Y axis, StepX0..4, StepY0..4), "Calc" (Left, Top),
+/// "fmSurface" (placement, ElevationColor, WallWidth), "fmPolar" (placement).
 /// "Complex Form" and the "Files" keys are left as they are.
 void SaveSettings(IniFile& ini, const Settings& settings);
 
@@ -78,14 +95,6 @@ void SaveFilesPath(IniFile& ini, FilesKey key, const std::string& path);
 /// The same on the settings file itself: read it, set the key, write it back.
 FileResult SaveFilesPath(const std::string& settingsFile, FilesKey key, const std::string& path);
 
-/// Placement of a window that remembers it in a section named after the window
-/// ("fmPlot2D", "fmContourPlot", "fmSurface", "fmPolar").
-struct WindowPlacement {
-    int left = 0;
-    int top = 0;
-    int width = 640;
-    int height = 480;
-};
 WindowPlacement RestorePlacement(const IniFile& ini, const std::string& window);
 void SavePlacement(IniFile& ini, const std::string& window, const WindowPlacement& placement);
 

@@ -20,6 +20,7 @@
 #include "ui/comp_message.h"
 #include "ui/dialog_service.h"
 #include "ui/evaluation_scope.h"
+#include "ui/help_contexts.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
 #include "ui/matrix_window.h"
@@ -106,7 +107,10 @@ QWidget* TfmCalc::BuildModeSwitches() {
     row->addWidget(MakeRadioGroup("rgAngle", tr("Angle"), {"Rad", "Deg"}, 0, m_angle));
     row->addWidget(MakeRadioGroup("rgReal", QString(), {"Real", "Comp"}, 0, m_real));
 
-    connect(m_notation, &QButtonGroup::idClicked, this, &TfmCalc::NotationClicked);
+    connect(m_notation, &QButtonGroup::idClicked, this, [this](int index) {
+        m_realNotation = -1;  // a notation chosen in complex mode stays after it
+        NotationClicked(index);
+    });
     connect(m_base, &QButtonGroup::idClicked, this, &TfmCalc::BaseClicked);
     connect(m_angle, &QButtonGroup::idClicked, this, &TfmCalc::AngleClicked);
     connect(m_complexForm, &QButtonGroup::idClicked, this, &TfmCalc::ComplexFormClicked);
@@ -188,6 +192,7 @@ QWidget* TfmCalc::BuildCalculatorTab() {
     connect(clearAll, &QPushButton::clicked, this, &TfmCalc::ClearAll);
     connect(convertor, &QPushButton::clicked, this, [this] {
         TfmConv conv(m_session.State().display, m_session.Digits(), this);
+        conv.SetHelp([this, &conv] { m_dialogs.ShowHelp(&conv, kHelpUnitConverter); });
         m_dialogs.ExecDialog(conv);
     });
     connect(copy, &QPushButton::clicked, this, [this] {
@@ -201,7 +206,8 @@ QWidget* TfmCalc::BuildCalculatorTab() {
             SetFunc(text);
         }
     });
-    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, 0); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { m_dialogs.ShowHelp(this, kHelpCalculator); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* actions = new QGridLayout;
@@ -379,6 +385,12 @@ void TfmCalc::SetComplexMode(bool on) {
         return;
     }
     m_real->button(on ? 1 : 0)->setChecked(true);
+    if (on) {
+        // Complex mode computes in radians and has no sexagesimal notation; what it takes
+        // away comes back with real mode.
+        m_realAngle = m_session.AngleUnit();
+        m_realNotation = m_session.Notation() == kSxg ? kSxg : -1;
+    }
     if (on && !m_compShown && m_showComp) {
         m_compShown = true;
         m_compMess->SetShowAgain(true);
@@ -406,8 +418,24 @@ void TfmCalc::SetComplexMode(bool on) {
             widget->setEnabled(!on);
         }
     }
+    if (!on) {
+        m_angle->button(m_realAngle)->setChecked(true);
+        m_session.SetAngle(m_realAngle);
+        if (m_realNotation >= 0) {
+            m_notation->button(m_realNotation)->setChecked(true);
+            m_realNotation = -1;
+        }
+    }
     UpdateDigitsSpin();
     NotationClicked(std::max(m_notation->checkedId(), 0));
+}
+
+int TfmCalc::RealModeAngle() const {
+    return m_session.ComplexMode() ? m_realAngle : m_session.AngleUnit();
+}
+
+int TfmCalc::RealModeNotation() const {
+    return m_session.ComplexMode() && m_realNotation >= 0 ? m_realNotation : m_session.Notation();
 }
 
 }  // namespace kalvo

@@ -3,9 +3,13 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 
 namespace kalvo {
 
@@ -28,7 +32,8 @@ QStringList TfmCompMess::MessageLines() {
     };
 }
 
-TfmCompMess::TfmCompMess(QWidget* parent) : QDialog(parent) {
+TfmCompMess::TfmCompMess(DialogService& dialogs, QWidget* parent)
+    : ScreenCentredDialog(parent), m_dialogs(dialogs) {
     setObjectName("TfmCompMess");
     setWindowTitle(tr("Complex Numbers"));
     setModal(true);
@@ -64,6 +69,14 @@ bool TfmCompMess::ShowAgain() const {
 
 void TfmCompMess::SetShowAgain(bool on) {
     m_showAgain->setChecked(on);
+}
+
+void TfmCompMess::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        m_dialogs.ShowHelp(this, kHelpComplexMode);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace kalvo

@@ -13,14 +13,9 @@
 
 #include "frontend/constants_file.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 
 namespace kalvo {
-
-namespace {
-
-constexpr int kHelpContext = 8;
-
-}  // namespace
 
 ConstantsTab::ConstantsTab(DialogService& dialogs, std::string stem,
                            std::function<void(const QString&)> paste, QWidget* parent)
@@ -52,7 +47,7 @@ ConstantsTab::ConstantsTab(DialogService& dialogs, std::string stem,
     addButton("bbEdit", tr("&Edit"), [this] { EditFile(); });
     m_reload = addButton("bbReload", tr("&Reload"), [this] { Reload(); });
     m_reload->setEnabled(false);
-    addButton("bbConstantsHelp", tr("Help"), [this] { m_dialogs.ShowHelp(this, kHelpContext); });
+    addButton("bbConstantsHelp", tr("Help"), [this] { m_dialogs.ShowHelp(this, kHelpConstants); });
     buttons->addStretch();
 
     auto* body = new QHBoxLayout;

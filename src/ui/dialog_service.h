@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -37,7 +38,8 @@ class DialogService {
     virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
     /// Runs a modal dialog and returns its result code (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
-    /// Opens the help window at a numeric context.
+    /// Opens the help window at a help context (ui/help_contexts.h). Asked from a modal
+    /// dialog, the help stays usable while the dialog is open.
     virtual void ShowHelp(QWidget* parent, int context) = 0;
     /// Hands a URL (mailto:, file:) to the desktop; false when nothing can open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
@@ -64,7 +66,7 @@ class QtDialogService : public DialogService {
     bool OpenUrl(const QUrl& url) override;
 
   private:
-    class HelpWindow* m_help = nullptr;
+    QPointer<class HelpWindow> m_help;
 };
 
 }  // namespace kalvo

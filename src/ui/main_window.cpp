@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QDate>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -32,7 +32,9 @@
 #include "ui/evaluation_scope.h"
 #include "ui/greeting.h"
 #include "ui/matrix_window.h"
+#include "ui/polar_window.h"
 #include "ui/set_var_dialog.h"
+#include "ui/surface_window.h"
 #include "ui/tape_tab.h"
 #include "ui/theme_colors.h"
 #include "ui/user_funcs_tab.h"
@@ -127,7 +129,9 @@ TfmCalc::TfmCalc(DialogService& dialogs, const HomeFolder& home, QWidget* parent
 
     m_setVar = new TSetVar(m_session.GetEngine(), m_dialogs, this);
     m_matrix = new TfmMatrix(*this, m_dialogs, this);  // with its f(A) prompt
-    m_compMess = new TfmCompMess(this);
+    m_polar = new TfmPolar(m_dialogs, m_settings, this);
+    m_surface = new TfmSurface(m_dialogs, m_settings, this);
+    m_compMess = new TfmCompMess(m_dialogs, this);
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(kTimerMs);

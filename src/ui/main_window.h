@@ -38,6 +38,8 @@ class TapeTab;
 class TSetVar;
 class TfmCompMess;
 class TfmMatrix;
+class TfmPolar;
+class TfmSurface;
 struct KeypadKey;
 
 /// The calculator's main window: the input and result lines over their history and
@@ -87,12 +89,18 @@ class TfmCalc : public QWidget, public EngineHost {
     /// Switches between real (false) and complex (true) mode with every visible step.
     void SetComplexMode(bool on);
     bool IsEvaluating() const { return m_evaluating; }
+    /// The angle unit and the notation real mode uses: in complex mode the ones it will
+    /// restore (complex mode itself runs in radians without the sexagesimal notation).
+    int RealModeAngle() const;
+    int RealModeNotation() const;
     /// Whether the "Complex Numbers" notice is shown the first time complex mode is chosen.
     void SetShowComp(bool on) { m_showComp = on; }
     bool ShowComp() const { return m_showComp; }
     TSetVar& ValuePrompt() { return *m_setVar; }
     TfmCompMess& CompMessage() { return *m_compMess; }
     TfmMatrix& MatrixWindow() { return *m_matrix; }
+    TfmPolar& PolarWindow() { return *m_polar; }
+    TfmSurface& SurfaceWindow() { return *m_surface; }
     TapeTab& Tape() { return *m_tapeTab; }
     VariablesTab& Variables() { return *m_variablesTab; }
     UserVarsTab& UserVars() { return *m_userVarsTab; }
@@ -211,6 +219,8 @@ class TfmCalc : public QWidget, public EngineHost {
     TSetVar* m_setVar = nullptr;
     TfmCompMess* m_compMess = nullptr;
     TfmMatrix* m_matrix = nullptr;
+    TfmPolar* m_polar = nullptr;
+    TfmSurface* m_surface = nullptr;
 
     QTimer m_timer;
     TimerPurpose m_timerPurpose = kRefreshAssistant;
@@ -222,6 +232,8 @@ class TfmCalc : public QWidget, public EngineHost {
     QDate m_greetingDate;  ///< day of the last greeting
     bool m_showComp = true;
     bool m_compShown = false;
+    int m_realAngle = 0;      ///< the angle unit real mode had when complex mode began
+    int m_realNotation = -1;  ///< the notation complex mode took away (Sxg), or -1
 };
 
 }  // namespace kalvo

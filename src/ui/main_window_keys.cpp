@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/keypad_table.h"
 #include "ui/main_window.h"
 
@@ -83,7 +84,7 @@ bool TfmCalc::HandleKey(QWidget* target, QKeyEvent* key) {
         return true;
     }
     if (code == Qt::Key_F1) {
-        m_dialogs.ShowHelp(this, 0);
+        m_dialogs.ShowHelp(this, kHelpCalculator);
         return true;
     }
     if (held == Qt::ControlModifier || held == Qt::AltModifier) {

@@ -7,7 +7,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -15,10 +14,13 @@
 
 #include "frontend/constants_file.h"
 #include "frontend/history_file.h"
+#include "frontend/shipped_data.h"
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/main_window.h"
+#include "ui/polar_window.h"
+#include "ui/surface_window.h"
 #include "ui/user_funcs_tab.h"
 #include "ui/user_vars_tab.h"
 
@@ -26,21 +28,18 @@ namespace kalvo {
 
 namespace {
 
-/// The constants file that ships with Kalvo: beside the executable, in the installed
-/// share folder, or in the source tree for a program run from the build tree.
+/// The constants file that ships with Kalvo: beside the program (a portable folder), in
+/// its installed data folder, or in the source tree for a program run from the build tree.
 std::string ShippedConstantsFile() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    QStringList candidates{dir + QStringLiteral("/Kalvo.CON"),
-                           dir + QStringLiteral("/../share/kalvo/Kalvo.CON")};
-#ifdef KALVO_SOURCE_RESOURCES
-    candidates << QStringLiteral(KALVO_SOURCE_RESOURCES "/Kalvo.CON");
-#endif
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isFile()) {
-            return FileName(QFileInfo(candidate).absoluteFilePath());
-        }
+    const std::string program = RunningExecutable();
+    std::string folder = FindShippedData(program, ConfiguredDataLayout(), "Kalvo.CON");
+    if (folder.empty()) {
+        // The first start then reports the file missing where it should have been.
+        const std::vector<std::string> folders =
+            ShippedDataFolders(program, ConfiguredDataLayout());
+        folder = folders.empty() ? std::string(".") : folders.back();
     }
-    return FileName(candidates.constFirst());
+    return folder + "/Kalvo.CON";
 }
 
 }  // namespace
@@ -116,8 +115,9 @@ void TfmCalc::ShowStarted() {
 
 void TfmCalc::SaveOnClose() {
     Settings& s = m_settings;
-    s.notation = m_session.Notation();
-    s.angle = m_session.AngleUnit();
+    // A run always starts in real mode: keep the settings real mode had.
+    s.notation = RealModeNotation();
+    s.angle = RealModeAngle();
     s.digits = m_session.Digits();
     s.precision = m_precision->value();
     s.assistant = m_assistantBox->isChecked();
@@ -125,6 +125,8 @@ void TfmCalc::SaveOnClose() {
     s.showComp = m_showComp;
     s.left = pos().x();
     s.top = pos().y();
+    m_polar->SaveSettings();
+    m_surface->SaveSettings();
     if (const FileResult saved = SaveSettingsFile(m_home.SettingsFile(), s); !saved) {
         m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"), Path(saved.message));
     }

@@ -18,6 +18,7 @@
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
 #include "ui/evaluation_scope.h"
+#include "ui/help_contexts.h"
 #include "ui/main_window.h"
 #include "ui/matrix_grid_panel.h"
 #include "ui/mult_dialog.h"
@@ -276,7 +277,7 @@ QWidget* TfmMatrix::BuildTools() {
 
 void TfmMatrix::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        m_dialogs.ShowHelp(this, TfmMult::kHelpContext);
+        m_dialogs.ShowHelp(this, kHelpMatrixWindow);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/theme_colors.h"
 
 namespace kalvo {
@@ -38,7 +39,8 @@ TfmMult::TfmMult(DialogService& dialogs, QWidget* parent) : QDialog(parent), m_d
     help->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, kHelpContext); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { m_dialogs.ShowHelp(this, kHelpMatrixPrompt); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -89,7 +91,7 @@ void TfmMult::showEvent(QShowEvent* event) {
 
 void TfmMult::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        m_dialogs.ShowHelp(this, kHelpContext);
+        m_dialogs.ShowHelp(this, kHelpMatrixPrompt);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -15,8 +15,6 @@ class DialogService;
 class TfmMult : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kHelpContext = 30;
-
     TfmMult(DialogService& dialogs, QWidget* parent = nullptr);
 
     /// Fills the prompt before it is shown: caption, the name of what is asked ("r =")

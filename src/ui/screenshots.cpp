@@ -15,9 +15,11 @@
 #include "ui/comp_message.h"
 #include "ui/constants_tab.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/matrix_screenshots.h"
+#include "ui/plot_window_shots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/units_screenshots.h"
 #include "ui/user_funcs_tab.h"
@@ -135,13 +137,22 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
 
     ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
     ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
+    ok = RenderPlotWindowShots(window, dialogs, dir, prefix) && ok;
     window.close();
 
+    // The manual must be there: a picture of its "not installed" page is no picture of it.
     HelpWindow help;
-    for (int context : {0, 3, 8, 21}) {
+    ok = help.HasPages() && ok;
+    for (int context : {kHelpCalculator, kHelpVariables, kHelpConstants, kHelpTape}) {
         help.ShowContext(context);
         ok = Save(help, dir + "/" + prefix + QStringLiteral("help-%1.png").arg(context)) && ok;
     }
+    help.ShowContext(kHelpContents);
+    ok = Save(help, dir + "/" + prefix + "help-contents.png") && ok;
+    help.SearchField()->setText(QStringLiteral("integral"));
+    help.Search(help.SearchField()->text());
+    ok = Save(help, dir + "/" + prefix + "help-search.png") && ok;
+    help.close();
     return ok;
 }
 

@@ -11,18 +11,13 @@
 #include "engine/engine.h"
 #include "frontend/value_prompt.h"
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 #include "ui/theme_colors.h"
 
 namespace kalvo {
 
-namespace {
-
-constexpr int kHelpContext = 3;
-
-}  // namespace
-
 TSetVar::TSetVar(Engine& engine, DialogService& dialogs, QWidget* parent)
-    : QDialog(parent), m_engine(engine), m_dialogs(dialogs) {
+    : ScreenCentredDialog(parent), m_engine(engine), m_dialogs(dialogs) {
     setObjectName("TSetVar");
     setWindowTitle(tr("Set variable"));
     setModal(true);
@@ -59,7 +54,8 @@ TSetVar::TSetVar(Engine& engine, DialogService& dialogs, QWidget* parent)
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &TSetVar::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, kHelpContext); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { m_dialogs.ShowHelp(this, kHelpVariables); });
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Expession"), this), 0, 0);
@@ -105,7 +101,7 @@ void TSetVar::showEvent(QShowEvent* event) {
 
 void TSetVar::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        m_dialogs.ShowHelp(this, kHelpContext);
+        m_dialogs.ShowHelp(this, kHelpVariables);
         return;
     }
     QDialog::keyPressEvent(event);

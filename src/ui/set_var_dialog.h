@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/window_placement.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +14,7 @@ class Engine;
 /// The value prompt "Set variable": asks for the expression of a variable that an
 /// evaluation needs, evaluates it with the same engine and stays open until it succeeds
 /// or the user cancels.
-class TSetVar : public QDialog {
+class TSetVar : public ScreenCentredDialog {
     Q_OBJECT
   public:
     TSetVar(Engine& engine, DialogService& dialogs, QWidget* parent = nullptr);

@@ -13,12 +13,11 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_service.h"
+#include "ui/help_contexts.h"
 
 namespace kalvo {
 
 namespace {
-
-constexpr int kHelpContext = 21;
 
 QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -49,7 +48,7 @@ TapeTab::TapeTab(DialogService& dialogs, QWidget* parent) : QWidget(parent), m_d
     connect(m_copy, &QPushButton::clicked, this, &TapeTab::Copy);
     connect(m_cut, &QPushButton::clicked, this, &TapeTab::Cut);
     connect(m_toFile, &QPushButton::clicked, this, &TapeTab::ToFile);
-    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, kHelpContext); });
+    connect(help, &QPushButton::clicked, this, [this] { m_dialogs.ShowHelp(this, kHelpTape); });
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TapeTab::UpdateButtons);
     connect(m_memo, &QPlainTextEdit::selectionChanged, this, &TapeTab::UpdateButtons);
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/engine_text.h"
@@ -30,6 +31,12 @@ TfmConv::TfmConv(const DisplaySettings& display, int digits, QWidget* parent)
     setWindowTitle(tr("Units Convertor"));
     setModal(true);
     FormCreate();
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        if (m_showHelp) {
+            m_showHelp();
+        }
+    });
 }
 
 void TfmConv::FormCreate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QDialog>
 
@@ -34,6 +35,8 @@ class TfmConv : public QDialog {
     int Category() const { return m_category->number; }
     /// Chooses a category as its menu item does.
     void UnitsClick(int category);
+    /// What F1 does: the caller opens the converter's help page.
+    void SetHelp(std::function<void()> showHelp) { m_showHelp = std::move(showHelp); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +60,7 @@ class TfmConv : public QDialog {
     int m_digits;
     const UnitCategory* m_category = nullptr;
     bool m_busy = false;
+    std::function<void()> m_showHelp;
     std::array<Slot, kUnitSlots> m_slots;
     QActionGroup* m_units = nullptr;
     QLabel* m_lbUnit = nullptr;

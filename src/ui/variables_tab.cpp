@@ -12,16 +12,11 @@
 #include "frontend/variable_edit.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
+#include "ui/help_contexts.h"
 #include "ui/tab_layout.h"
 #include "ui/theme_colors.h"
 
 namespace kalvo {
-
-namespace {
-
-constexpr int kHelpContext = 3;
-
-}  // namespace
 
 VariablesTab::VariablesTab(CalculatorSession& session, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_session(session), m_dialogs(dialogs) {
@@ -69,7 +64,7 @@ VariablesTab::VariablesTab(CalculatorSession& session, DialogService& dialogs, Q
     addButton("bbCalcAll", tr("Calculate &All"), [this] { CalculateAll(); });
     addButton("bbSaveVars", tr("&Save"), [this] { SaveToFile(); });
     addButton("bbLoadVars", tr("&Load"), [this] { LoadFromFile(); });
-    addButton("bbVarsHelp", tr("Help"), [this] { m_dialogs.ShowHelp(this, kHelpContext); });
+    addButton("bbVarsHelp", tr("Help"), [this] { m_dialogs.ShowHelp(this, kHelpVariables); });
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->addStretch();

@@ -115,7 +115,7 @@ std::filesystem::path WriteFile(const std::filesystem::path& path, const std::st
 }
 
 class CliHomeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
                 ("kalvo-cli-home-" + std::to_string(::getpid()));

@@ -35,7 +35,8 @@ std::vector<GoldenSession> ReadGoldenFile(const std::filesystem::path& path) {
             continue;
         }
         if (line.rfind("@ ", 0) == 0 || line == "@") {
-            sessions.push_back({path.filename().string(), line.size() > 2 ? line.substr(2) : "", {}});
+            sessions.push_back(
+                {path.filename().string(), line.size() > 2 ? line.substr(2) : "", {}});
             continue;
         }
         const std::size_t arrow = line.find(" => ");
@@ -64,9 +65,8 @@ TEST(GoldenFiles, EveryLineMatches) {
                 << session.file << " [" << session.options << "]: " << run.output;
             for (std::size_t i = 0; i < session.cases.size(); ++i) {
                 const GoldenCase& c = session.cases[i];
-                EXPECT_EQ(run.lines[i], c.expected)
-                    << session.file << ":" << c.line << " [" << session.options << "] "
-                    << c.expression;
+                EXPECT_EQ(run.lines[i], c.expected) << session.file << ":" << c.line << " ["
+                                                    << session.options << "] " << c.expression;
                 ++checked;
             }
         }

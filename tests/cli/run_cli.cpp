@@ -2,6 +2,8 @@
 
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -58,6 +60,21 @@ CliRun RunCli(const std::string& arguments, const std::string& input, std::size_
     }
     std::filesystem::remove_all(home);
     return run;
+}
+
+void ExpectCliFailure(const std::string& arguments, int exitCode, const std::string& message) {
+    const CliRun run = RunCli(arguments, "");
+    EXPECT_EQ(run.exitCode, exitCode);
+    EXPECT_EQ(run.output, "");
+    EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+}
+
+void ExpectSubcommandHelp(const std::string& name) {
+    const CliRun general = RunCli("--help", "");
+    EXPECT_NE(general.output.find(name), std::string::npos);
+    const CliRun own = RunCli(name + " --help", "");
+    EXPECT_EQ(own.exitCode, 0);
+    EXPECT_EQ(own.output.rfind("Usage: kalvo-cli " + name, 0), 0u) << own.output;
 }
 
 }  // namespace kalvo::test

@@ -19,4 +19,12 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments, const std::string& input,
               std::size_t memoryLimitKiB = 0);
 
+/// Runs kalvo-cli without input and expects the exit status, no standard output, and
+/// `message` somewhere on standard error.
+void ExpectCliFailure(const std::string& arguments, int exitCode, const std::string& message);
+
+/// Expects the general --help to list the subcommand and `kalvo-cli NAME --help` to show
+/// its usage.
+void ExpectSubcommandHelp(const std::string& name);
+
 }  // namespace kalvo::test

@@ -70,19 +70,12 @@ TEST(CliSample, ValidationAndUsageErrorsExitWithTwo) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        auto run = RunCli(row.arguments, "");
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.output, "");
-        EXPECT_NE(run.errors.find(row.message), std::string::npos) << run.errors;
+        kalvo::test::ExpectCliFailure(row.arguments, 2, row.message);
     }
 }
 
 TEST(CliSample, HelpNamesTheSubcommand) {
-    auto general = RunCli("--help", "");
-    EXPECT_NE(general.output.find("sample"), std::string::npos);
-    auto own = RunCli("sample --help", "");
-    EXPECT_EQ(own.exitCode, 0);
-    EXPECT_EQ(own.output.rfind("Usage: kalvo-cli sample", 0), 0u) << own.output;
+    kalvo::test::ExpectSubcommandHelp("sample");
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 // The Constants tab's list, search and paste, and the constants file that ships.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+
 #include "engine/engine.h"
+#include "engine/text_encoding.h"
 #include "frontend/constants_file.h"
+#include "frontend/decimal_text.h"
 #include "frontend/temp_folder.h"
 
 namespace {
@@ -12,7 +17,7 @@ using kalvo::testing::TempFolder;
 using kalvo::testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
-const std::string kShippedFile = std::string(KALVO_SOURCE_DIR) + "/resources/Kalvo.CON";
+const std::string kShippedFile = std::string(KALVO_SOURCE_DIR) + "/resources/data/Kalvo.CON";
 
 TEST(ConstantsFileTest, LoadSortsIgnoringCaseAndDropsBlankLines) {
     TempFolder folder;
@@ -88,7 +93,7 @@ TEST(ConstantsFileTest, TheShippedFileNamesItsSourceAndEveryValueEvaluates) {
     std::string raw = ReadBytes(kShippedFile);
     std::string firstLine = raw.substr(0, raw.find("\r\n"));
     EXPECT_EQ(firstLine.find('='), std::string::npos);
-    EXPECT_NE(firstLine.find("CODATA 2018"), std::string::npos);
+    EXPECT_NE(firstLine.find("CODATA 2022"), std::string::npos);
 
     Lines lines;
     ASSERT_TRUE(kalvo::LoadConstantsFile(stem, lines));
@@ -117,7 +122,7 @@ TEST(ConstantsFileTest, TheShippedFileNamesItsSourceAndEveryValueEvaluates) {
         {"k,", 1.380649E-23L},
         {"NA,", 6.02214076E23L},
         {"G,", 6.67430E-11L},
-        {"me,", 9.1093837015E-31L},
+        {"me,", 9.1093837139E-31L},
         {"pi,", 3.14159265358979323846L},
     };
     for (const auto& row : known) {
@@ -146,6 +151,62 @@ TEST(ConstantsFileTest, InstallingHappensOnlyOnAFirstStart) {
     kalvo::FileResult result = kalvo::InstallConstantsOnFirstStart(folder.File("none.CON"), stem);
     EXPECT_EQ(result.message, "Can't open file " + folder.File("none.CON"));
     EXPECT_FALSE(std::filesystem::exists(stem + ".CON"));
+}
+
+TEST(ConstantsFileTest, TheShippedPhysicalConstantsAgreeWithEachOther) {
+    // Each adjustment changes most measured constants together; a value left from an
+    // earlier adjustment breaks these relations by 1e-9 or more, while rounding to the
+    // published digits leaves less than 1e-10.
+    std::map<std::string, kalvo::Real> v;
+    for (const std::string& line : kalvo::SplitLines(ReadBytes(kShippedFile))) {
+        const std::size_t comma = line.find(',');
+        const std::size_t equals = line.rfind(" = ");
+        kalvo::Real value = 0;
+        if (comma != std::string::npos && equals != std::string::npos && comma < equals &&
+            kalvo::ReadDecimalReal(line.substr(equals + 3), value)) {
+            v[line.substr(0, comma)] = value;
+        }
+    }
+    const kalvo::Real pi = kalvo::kPi;
+    const kalvo::Real c = v["c"], h = v["h"], e = v["e"], hbar = h / (2 * pi);
+    const kalvo::Real mega = 1e6L;
+    const struct {
+        const char* relation;
+        kalvo::Real left;
+        kalvo::Real right;
+    } relations[] = {
+        {"alpha times its inverse", v["alpha"] * v["1/alpha"], 1},
+        {"mu0 eps0 c^2 = 1", v["mu0"] * v["eps0"] * c * c, 1},
+        {"Z0 = mu0 c", v["Z0"], v["mu0"] * c},
+        {"mu0 = 2 alpha h / (e^2 c)", v["mu0"], 2 * v["alpha"] * h / (e * e * c)},
+        {"me = 2 Rinf h / (c alpha^2)", v["me"], 2 * v["Rinf"] * h / (c * v["alpha"] * v["alpha"])},
+        {"a0 = alpha / (4 pi Rinf)", v["a0"], v["alpha"] / (4 * pi * v["Rinf"])},
+        {"re = alpha^2 a0", v["re"], v["alpha"] * v["alpha"] * v["a0"]},
+        {"lambdaC = h / (me c)", v["lambdaC"], h / (v["me"] * c)},
+        {"lambdaC p = h / (mp c)", v["lambdaC p"], h / (v["mp"] * c)},
+        {"sigmae = 8 pi re^2 / 3", v["sigmae"], 8 * pi / 3 * v["re"] * v["re"]},
+        {"muB = e hbar / (2 me)", v["muB"], e * hbar / (2 * v["me"])},
+        {"muN = e hbar / (2 mp)", v["muN"], e * hbar / (2 * v["mp"])},
+        {"mue = ge muB / 2", v["mue"], v["ge"] / 2 * v["muB"]},
+        {"gammae = 2 |mue| / hbar", v["gammae"], -2 * v["mue"] / hbar},
+        {"Eh = 2 Rinf h c", v["Eh"], 2 * v["Rinf"] * h * c},
+        {"Eh in eV", v["Eh in eV"], v["Eh"] / e},
+        {"Ry in eV = Eh / 2", v["Ry in eV"], v["Eh in eV"] / 2},
+        {"me c^2 in MeV", v["me c^2"], v["me"] * c * c / e / mega},
+        {"mp c^2 in MeV", v["mp c^2"], v["mp"] * c * c / e / mega},
+        {"mn c^2 in MeV", v["mn c^2"], v["mn"] * c * c / e / mega},
+        {"u c^2 in MeV", v["u c^2"], v["u"] * c * c / e / mega},
+        {"mp/me", v["mp/me"], v["mp"] / v["me"]},
+        {"e/me", v["e/me"], -e / v["me"]},
+        {"h/2me", v["h/2me"], h / (2 * v["me"])},
+    };
+    ASSERT_GE(v.size(), 70U);
+    for (const auto& row : relations) {
+        SCOPED_TRACE(row.relation);
+        ASSERT_NE(row.right, 0);
+        EXPECT_LT(std::fabs(row.left / row.right - 1), 1e-10L)
+            << double(row.left) << " vs " << double(row.right);
+    }
 }
 
 }  // namespace

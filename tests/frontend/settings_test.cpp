@@ -56,7 +56,10 @@ TEST(SettingsTest, CloseWritesTheKeysInTheirOrderAndNeverComplexFormOrFiles) {
               "Yy min=10\r\nLegend=\r\nTitle=f()\r\nX axis=X\r\nY axis=Y\r\n"
               "StepX0=200\r\nStepX1=40\r\nStepX2=40\r\nStepX3=40\r\nStepX4=360\r\n"
               "StepY0=0\r\nStepY1=40\r\nStepY2=40\r\nStepY3=40\r\nStepY4=0\r\n\r\n"
-              "[Calc]\r\nLeft=0\r\nTop=0\r\n");
+              "[Calc]\r\nLeft=0\r\nTop=0\r\n\r\n"
+              "[fmSurface]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n"
+              "ElevationColor=16776960\r\nWallWidth=10\r\n\r\n"
+              "[fmPolar]\r\nLeft=0\r\nTop=0\r\nWidth=640\r\nHeight=480\r\n");
 }
 
 TEST(SettingsTest, EveryWrittenValueComesBack) {
@@ -203,6 +206,40 @@ TEST(SettingsTest, WindowPlacementHasItsDefaultsAndRoundTrips) {
     EXPECT_EQ(back.width, 800);
     EXPECT_EQ(back.height, 600);
     EXPECT_EQ(kalvo::RestorePlacement(ini, "fmPolar").width, 640);
+}
+
+// The surface and polar windows' sections: a fresh file gives the cyan fill and walls of
+// 10; every value written comes back.
+TEST(SettingsTest, SurfaceAndPolarSectionsRoundTrip) {
+    Settings fresh = kalvo::LoadSettings(IniFile(), Home("/h"));
+    EXPECT_EQ(fresh.elevationColor, 0x00FFFF00);
+    EXPECT_EQ(fresh.wallWidth, 10);
+    for (const kalvo::WindowPlacement& p : {fresh.surfacePlacement, fresh.polarPlacement}) {
+        EXPECT_EQ(p.left, 0);
+        EXPECT_EQ(p.top, 0);
+        EXPECT_EQ(p.width, 640);
+        EXPECT_EQ(p.height, 480);
+    }
+
+    Settings s = fresh;
+    s.surfacePlacement = {11, 12, 813, 614};
+    s.elevationColor = 0x123456;
+    s.wallWidth = 37;
+    s.polarPlacement = {-5, 7, 300, 200};
+    IniFile ini;
+    kalvo::SaveSettings(ini, s);
+    Settings back = kalvo::LoadSettings(IniFile::Parse(ini.Text()), Home("/h"));
+    EXPECT_EQ(back.surfacePlacement.left, 11);
+    EXPECT_EQ(back.surfacePlacement.top, 12);
+    EXPECT_EQ(back.surfacePlacement.width, 813);
+    EXPECT_EQ(back.surfacePlacement.height, 614);
+    EXPECT_EQ(back.elevationColor, 0x123456);
+    EXPECT_EQ(back.wallWidth, 37);
+    EXPECT_EQ(back.polarPlacement.left, -5);
+    EXPECT_EQ(back.polarPlacement.top, 7);
+    EXPECT_EQ(back.polarPlacement.width, 300);
+    EXPECT_EQ(back.polarPlacement.height, 200);
+    EXPECT_EQ(ini.Value("fmSurface", "ElevationColor"), std::to_string(0x123456));
 }
 
 }  // namespace

@@ -129,6 +129,20 @@ TEST_F(LifeCycleTest, RestartRestoresSettingsPositionHistoryAndResults) {
     EXPECT_EQ(edit2->text(), results[0]);
 }
 
+TEST_F(LifeCycleTest, ClosingInComplexModeKeepsTheAngleAndNotationOfRealMode) {
+    Start();
+    window->SetShowComp(false);
+    Choice("rgAngle", 1)->click();
+    Choice("rgNotation", kSxg)->click();
+    Choice("rgReal", 1)->click();
+    ASSERT_EQ(window->Session().AngleUnit(), 0);
+    Restart();
+    EXPECT_FALSE(window->Session().ComplexMode());
+    EXPECT_EQ(window->Session().AngleUnit(), 1);
+    EXPECT_EQ(window->Session().Notation(), kSxg);
+    EXPECT_TRUE(Choice("rgNotation", kSxg)->isChecked());
+}
+
 TEST_F(LifeCycleTest, ComplexFormIsReadButNeverWritten) {
     LaterStartFiles("[Calc Settings]\r\nComplex Form=0\r\n");
     Start();

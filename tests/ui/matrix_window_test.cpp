@@ -2,6 +2,11 @@
 // "=" with its messages, names and the size coupling.
 #include "ui/matrix_window_fixture.h"
 
+#include <QPushButton>
+
+#include "ui/help_contexts.h"
+#include "ui/mult_dialog.h"
+
 namespace kalvo {
 namespace {
 
@@ -216,6 +221,18 @@ TEST_F(MatrixWindowTest, DeterminantOfOneByOne) {
     Tool("bbEqual")->click();
     EXPECT_EQ(matrix->PanelC().Cells(), (CellTexts{{"-2.5"}}));
     EXPECT_EQ(OperationText(), "det |A|=C[1,1]");
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST_F(MatrixWindowTest, F1AndThePromptsHelpOpenTheirPages) {
+    QTest::keyClick(matrix, Qt::Key_F1);
+    matrix->Prompt().findChild<QPushButton*>("bbHelp")->click();
+    EXPECT_EQ(dialogs.helpContexts, (std::vector<int>{kHelpMatrixWindow, kHelpMatrixPrompt}));
 }
 
 }  // namespace

@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, BinaryDigitsSnapToTheUsableWidths) {
         int direction;
         int expected;
     };
-    const Step steps[] = {{8, +1, 16}, {16, +1, 32}, {32, -1, 16}, {16, -1, 8},
-                          {8, -1, 7},  {7, -1, 7}};
+    const Step steps[] = {{8, +1, 16}, {16, +1, 32}, {32, -1, 16},
+                          {16, -1, 8}, {8, -1, 7},   {7, -1, 7}};
     for (const Step& step : steps) {
         SCOPED_TRACE(testing::Message() << step.from << (step.direction > 0 ? " up" : " down"));
         digits->setValue(step.from);
@@ -114,11 +114,11 @@ TEST_F(MainWindowTest, BinaryDigitsSnapToTheUsableWidths) {
 }
 
 TEST_F(MainWindowTest, ComplexModeDisablesTheRealOnlyButtonsAndRestoresThem) {
-    const char* realOnly[] = {"sbRound", "sbFrac", "sbTenPower", "sbSi", "sbCi", "sbMin",
-                              "sbMax", "sbMean", "sbStd", "sbStat", "sbGauss", "sbIn", "sbYn",
-                              "sbJn", "sbKn", "sbFermiDirac", "sbErf", "sbFactorial", "sbSolve",
-                              "sbPoly", "sbIntegral", "sbSum", "sbPerCent", "sbXor", "sbOr",
-                              "sbAnd", "sbLoop"};
+    const char* realOnly[] = {
+        "sbRound", "sbFrac",       "sbTenPower", "sbSi",        "sbCi",    "sbMin",  "sbMax",
+        "sbMean",  "sbStd",        "sbStat",     "sbGauss",     "sbIn",    "sbYn",   "sbJn",
+        "sbKn",    "sbFermiDirac", "sbErf",      "sbFactorial", "sbSolve", "sbPoly", "sbIntegral",
+        "sbSum",   "sbPerCent",    "sbXor",      "sbOr",        "sbAnd",   "sbLoop"};
     dialogs.onDialog = [](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "TfmCompMess");
         EXPECT_TRUE(static_cast<TfmCompMess&>(dialog).ShowAgain());
@@ -166,6 +166,42 @@ TEST_F(MainWindowTest, ComplexModeDisablesTheRealOnlyButtonsAndRestoresThem) {
 
     Choice("rgReal", 1)->click();
     EXPECT_EQ(dialogs.dialogsShown, 1) << "the notice appears once per run";
+}
+
+TEST_F(MainWindowTest, RealModeGetsBackTheAngleAndNotationComplexModeTookAway) {
+    window->SetShowComp(false);
+    const struct {
+        const char* name;
+        int angle;
+        int notation;
+        int chosenInComplexMode;  ///< -1: none
+        int notationAfter;
+    } rows[] = {
+        {"Deg and Sxg", 1, kSxg, -1, kSxg},
+        {"Deg and Fix", 1, kFix, -1, kFix},
+        {"Rad and Sxg", 0, kSxg, -1, kSxg},
+        {"Eng chosen in complex mode stays", 1, kSxg, kEng, kEng},
+        {"Scn chosen in complex mode stays", 1, kSxg, kScn, kScn},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Choice("rgAngle", row.angle)->click();
+        Choice("rgNotation", row.notation)->click();
+        Evaluate("1/8");
+        Choice("rgReal", 1)->click();
+        EXPECT_EQ(window->Session().AngleUnit(), 0) << "complex mode computes in radians";
+        EXPECT_NE(window->Session().Notation(), kSxg);
+        if (row.chosenInComplexMode >= 0) {
+            Choice("rgNotation", row.chosenInComplexMode)->click();
+        }
+        Choice("rgReal", 0)->click();
+        EXPECT_EQ(window->Session().AngleUnit(), row.angle);
+        EXPECT_TRUE(Choice("rgAngle", row.angle)->isChecked());
+        EXPECT_EQ(window->Session().Notation(), row.notationAfter);
+        EXPECT_TRUE(Choice("rgNotation", row.notationAfter)->isChecked());
+        EXPECT_EQ(Edit2Text().toStdString(), Formatted(0.125L))
+            << "the answer is shown in the notation that came back";
+    }
 }
 
 TEST_F(MainWindowTest, UncheckedNoticeBoxTurnsTheNoticeOff) {

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "display/format_real.h"
+#include "ui/help_contexts.h"
 #include "ui/main_window_fixture.h"
 #include "ui/real_validate.h"
 #include "units/unit_conversion.h"
@@ -375,11 +376,19 @@ TEST_F(MainWindowTest, UnitConvertorOpensAFreshWindowEachTime) {
                   FormatReal(shown, window->Session().Digits(),
                              values[static_cast<std::size_t>(FindUnitByName(length, "Mile") - 1)]));
         conv->UnitsClick(kTemperature);
+        conv->show();
+        QApplication::setActiveWindow(conv);
+        if (QTest::qWaitForWindowActive(conv)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        }
+        conv->hide();
         return int(QDialog::Rejected);
     };
     Button("bbConvertor")->click();
     Button("bbConvertor")->click();
     EXPECT_EQ(opened, 2);
+    EXPECT_EQ(dialogs.helpContexts, (std::vector<int>{kHelpUnitConverter, kHelpUnitConverter}))
+        << "F1 opens the converter's page";
     EXPECT_TRUE(Button("bbConvertor")->isEnabled());
     Find<QCheckBox>("chHint")->setChecked(true);
     EXPECT_EQ(Button("bbConvertor")->toolTip(), "Unit Convertor");

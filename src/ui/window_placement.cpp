@@ -1,0 +1,40 @@
+#include "ui/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace kalvo {
+
+void CentreOnScreen(QWidget& window) {
+    const QWidget* parent = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    QScreen* screen = parent ? parent->screen() : window.screen();
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
+        return;
+    }
+    if (!window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();  // the size the window is about to be shown with
+    }
+    // The frame is known only once the window has been shown; before that it adds nothing.
+    const QSize frame = window.frameGeometry().size().expandedTo(window.size());
+    const QRect area = screen->availableGeometry();
+    window.move(area.x() + (area.width() - frame.width()) / 2,
+                area.y() + (area.height() - frame.height()) / 2);
+}
+
+void ScreenCentredDialog::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    if (opening) {
+        // Placed before it appears, so that Qt does not put it over its parent ...
+        CentreOnScreen(*this);
+    }
+    QDialog::setVisible(visible);
+    if (opening) {
+        CentreOnScreen(*this);  // ... and again once its frame is known.
+    }
+}
+
+}  // namespace kalvo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class QWidget;
+
+namespace kalvo {
+
+/// Moves a top-level window so that it stands in the middle of the available area of the
+/// screen its parent window is on (or of its own screen). Before the window is first shown
+/// its frame is not known yet and only its inner size counts.
+void CentreOnScreen(QWidget& window);
+
+/// A dialog that opens in the middle of the screen, wherever its parent window stands.
+class ScreenCentredDialog : public QDialog {
+  public:
+    using QDialog::QDialog;
+    void setVisible(bool visible) override;
+};
+
+}  // namespace kalvo
