@@ -20,16 +20,7 @@ bool IsSubcommand(const std::string& word) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> args;
-    const std::string_view text = kalvo::FuzzText(data, size);
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\0'); args.size() < 64; end = text.find('\0', start)) {
-        args.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        start = end + 1;
-    }
+    const std::vector<std::string> args = kalvo::FuzzWords(kalvo::FuzzText(data, size));
     std::string error;
     const auto options = kalvo::ParseCliOptions(args, IsSubcommand, error);
     if (!options) {

@@ -36,6 +36,19 @@ std::vector<std::string_view> FuzzLines(std::string_view text) {
     return lines;
 }
 
+std::vector<std::string> FuzzWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\0'); words.size() < 64; end = text.find('\0', start)) {
+        words.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return words;
+}
+
 FuzzSession::FuzzSession() : m_session(m_host) {
     m_host.Attach(m_session);
     m_session.SetListLimit(1);

@@ -21,6 +21,9 @@ std::string_view FuzzText(const std::uint8_t* data, std::size_t size, std::size_
 /// The lines of a text split at "\n" (a "\r" stays in its line).
 std::vector<std::string_view> FuzzLines(std::string_view text);
 
+/// The words of a command line, separated by NUL bytes (at most 64 words).
+std::vector<std::string> FuzzWords(std::string_view text);
+
 /// A calculator session as the command line runs it, set up from the leading bytes of
 /// the input, with the fuzz host's break.
 class FuzzSession {

@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kalvo::SaveSettings(ini, settings);
     const kalvo::Settings reread = kalvo::LoadSettings(kalvo::IniFile::Parse(ini.Text()), home);
     kalvo::FuzzCheck(reread.notation == settings.notation && reread.digits == settings.digits &&
-                         reread.precision == settings.precision &&
-                         reread.angle == settings.angle && reread.plotType == settings.plotType &&
-                         reread.stepX == settings.stepX && reread.stepY == settings.stepY &&
-                         reread.left == settings.left && reread.top == settings.top,
+                         reread.precision == settings.precision && reread.angle == settings.angle &&
+                         reread.plotType == settings.plotType && reread.stepX == settings.stepX &&
+                         reread.stepY == settings.stepY && reread.left == settings.left &&
+                         reread.top == settings.top,
                      "the numbers written at close read back the same");
     kalvo::FuzzCheck(reread.variablesFile == settings.variablesFile &&
                          reread.functionsFile == settings.functionsFile,

@@ -15,7 +15,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 targets=${KALVO_FUZZ_TARGETS:-"engine complex functions_file user_vars_file variables_file
-  history_file constants_file settings_file cli_options matrix_text"}
+  history_file constants_file settings_file cli_options matrix_text grid_text data_grid_text
+  real_field help_page cli_args"}
 build=build-fuzz
 
 # libFuzzer ships in Debian's clang runtime package, which clang itself does not pull in.
@@ -33,7 +34,7 @@ cmake --build "$build" -j "${KALVO_FUZZ_BUILD_JOBS:-2}" --target "${fuzzers[@]}"
 dictionary() {
   case "$1" in
     settings_file) echo fuzz/settings.dict ;;
-    cli_options) echo fuzz/cli.dict ;;
+    cli_options | cli_args) echo fuzz/cli.dict ;;
     *) echo fuzz/kalvo.dict ;;
   esac
 }

@@ -2,7 +2,10 @@
 // exit 0 or 1 and a message or a sound value, within a 2 GiB address space.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -17,6 +20,50 @@ using kalvo::test::CliRun;
 using kalvo::test::RunCli;
 
 constexpr std::size_t kTwoGiB = 2u * 1024u * 1024u;
+
+struct MeasuredRun {
+    int exitCode = -1;
+    std::size_t lines = 0;
+    long peakKiB = -1;  ///< the largest resident size of the run's processes
+};
+
+// Runs kalvo-cli from a child process of its own, whose children's peak resident size is
+// then that of this run alone, not of any run before it.
+MeasuredRun RunMeasured(const std::string& arguments, const std::string& input) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) {
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        const CliRun run = RunCli(arguments, input);
+        rusage usage{};
+        ::getrusage(RUSAGE_CHILDREN, &usage);
+        const MeasuredRun measured{run.exitCode, run.lines.size(), usage.ru_maxrss};
+        const bool written = ::write(pipeEnds[1], &measured, sizeof measured) == sizeof measured;
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    MeasuredRun measured;
+    if (child < 0 || ::read(pipeEnds[0], &measured, sizeof measured) != sizeof measured) {
+        measured = {};
+    }
+    ::close(pipeEnds[0]);
+    if (child > 0) {
+        ::waitpid(child, nullptr, 0);
+    }
+    return measured;
+}
+
+// Distinct lines, so that no list could fold repeated entries.
+std::string Sums(int count) {
+    std::string input;
+    for (int k = 1; k <= count; ++k) {
+        input += std::to_string(k) + "+1\n";
+    }
+    return input;
+}
 
 class CliBadInputTest : public ::testing::Test {
   protected:
@@ -151,6 +198,30 @@ TEST_F(CliBadInputTest, OperatorsAndSpecialFunctionsEndWithAValueOrAnError) {
     ASSERT_EQ(sign.lines.size(), 4u) << sign.output;
     EXPECT_EQ(sign.lines[0], sign.lines[1]);
     EXPECT_EQ(sign.lines[2], sign.lines[3]);
+}
+
+TEST(CliLongSessionTest, APipedSessionKeepsNoListsThatGrowWithItsLines) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer's quarantine holds freed memory, so the peak grows";
+#endif
+    // A line kept in the history, results and tape would cost some 200 bytes, 40 MB over
+    // the long run; what is kept for the current line only stays the same.
+    constexpr int kShort = 1000;
+    constexpr int kLong = 200000;
+    constexpr long kAllowedGrowthKiB = 16 * 1024;
+    for (const char* options : {"", "--tape"}) {
+        SCOPED_TRACE(options);
+        const MeasuredRun shortRun = RunMeasured(options, Sums(kShort));
+        const MeasuredRun longRun = RunMeasured(options, Sums(kLong));
+        EXPECT_EQ(shortRun.exitCode, 0);
+        EXPECT_EQ(longRun.exitCode, 0);
+        EXPECT_EQ(shortRun.lines, static_cast<std::size_t>(kShort));
+        EXPECT_EQ(longRun.lines, static_cast<std::size_t>(kLong));
+        ASSERT_GT(shortRun.peakKiB, 0);
+        EXPECT_LT(longRun.peakKiB - shortRun.peakKiB, kAllowedGrowthKiB)
+            << shortRun.peakKiB << " KiB for " << kShort << " lines, " << longRun.peakKiB
+            << " KiB for " << kLong;
+    }
 }
 
 }  // namespace
