@@ -1,5 +1,6 @@
 // Time of the work a damaged or large file causes: user-function preparation over long
-// bodies, loading many user variables, and reading a settings file of blank lines. Each
+// bodies, loading many user variables, reading a settings file of blank lines, and reading
+// a manual page full of "&" that starts no character reference. Each
 // must grow linearly with the input (see the fitted complexity of each family).
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 
 #include "engine/constant_list.h"
 #include "engine/user_function.h"
+#include "frontend/help_index.h"
 #include "frontend/home_folder.h"
 #include "frontend/ini_file.h"
 #include "frontend/settings.h"
@@ -57,5 +59,18 @@ void BM_SettingsOfBlankLines(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_SettingsOfBlankLines)->RangeMultiplier(4)->Range(1 << 14, 1 << 22)->Complexity();
+
+void BM_HelpPageOfAmpersands(benchmark::State& state) {
+    const std::string html(static_cast<std::size_t>(state.range(0)), '&');
+    for (auto _ : state) {
+        kalvo::HelpPageText page = kalvo::ExtractHelpPage("page.html", html);
+        benchmark::DoNotOptimize(page.text.size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_HelpPageOfAmpersands)
+    ->RangeMultiplier(4)
+    ->Range(1 << 12, kalvo::kMaxHelpPageBytes)
+    ->Complexity();
 
 }  // namespace

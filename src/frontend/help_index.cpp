@@ -71,11 +71,15 @@ std::uint32_t NamedReference(std::string_view name) {
 /// Decodes the reference that starts at html[i] == '&' into `out`; returns the index after
 /// it, or i + 1 (having written the "&") when it is not a reference.
 std::size_t DecodeReference(std::string_view html, std::size_t i, std::string& out) {
-    const std::size_t end = html.find(';', i + 1);
-    if (end == std::string_view::npos || end - i > 12) {
+    // A reference is at most 12 bytes long: looking no further keeps a page full of "&"
+    // without ";" linear.
+    constexpr std::size_t kLongestReference = 12;
+    const std::size_t semicolon = html.substr(i + 1, kLongestReference).find(';');
+    if (semicolon == std::string_view::npos) {
         out += '&';
         return i + 1;
     }
+    const std::size_t end = i + 1 + semicolon;
     const std::string_view name = html.substr(i + 1, end - i - 1);
     std::uint32_t code = 0;
     if (name.size() >= 2 && name[0] == '#') {

@@ -31,6 +31,8 @@ TEST(HelpIndexTest, PageTextIsTheVisibleTextWithReferencesDecoded) {
          "<&> \xC2\xB6 \xC2\xB2 \xC2\xB0"},
         {"numeric references", "&#65;&#x42;&#182;", "", "AB\xC2\xB6"},
         {"unknown or broken references kept", "&bogus; & &#xZZ; &amp", "", "&bogus; & &#xZZ; &amp"},
+        {"a reference spans at most twelve bytes", "&#0000000065;&#00000000066;", "",
+         "A&#00000000066;"},
         {"comments skipped", "a<!-- <b>no</b> -->b", "", "ab"},
         {"an unclosed tag ends the text", "text<p class=\"x", "", "text"},
         {"a page without a title is named by its file", "<p>x</p>", "page.html", "x"},
