@@ -178,9 +178,12 @@ void AppendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-/// Moves `at` back to the start of a UTF-8 character.
+/// Moves `at` back to the start of a UTF-8 character: over at most three continuation
+/// bytes, so that a damaged page's long run of them cannot move it far.
 std::size_t CharacterStart(const std::string& text, std::size_t at) {
-    while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+    for (int step = 0; step < 3 && at > 0 && at < text.size() &&
+                       (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+         ++step) {
         --at;
     }
     return at;

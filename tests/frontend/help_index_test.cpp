@@ -133,6 +133,28 @@ TEST(HelpIndexTest, ExcerptsOfLongPagesAreCutAtWordsAndMarked) {
     EXPECT_EQ(excerpt.find("filler0 "), std::string::npos);
 }
 
+TEST(HelpIndexTest, ExcerptsOfDamagedTextStayShort) {
+    // Text that is not UTF-8: a word that is one long run of continuation bytes, as a
+    // damaged page may hold.
+    const std::string run(400, '\x90');
+    const struct {
+        const char* name;
+        std::string html;
+    } rows[] = {
+        {"after a long word", std::string(100, 'a') + " " + run},
+        {"at the start", run},
+        {"between long words", std::string(100, 'a') + " " + run + " " + std::string(100, 'c')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        HelpIndex index;
+        index.Add(ExtractHelpPage("damaged.html", row.html));
+        const std::vector<HelpHit> hits = index.Search(run.substr(0, 10));
+        ASSERT_EQ(hits.size(), 1U);
+        EXPECT_LE(hits[0].excerpt.size(), 170U);
+    }
+}
+
 TEST(HelpIndexTest, ResultsPageLinksEveryHitAndEscapesTheTexts) {
     const std::vector<HelpHit> hits = {{"a.html", "A <b>", 5, "x & y"}, {"b.html", "B", 3, "z"}};
     const std::string page = kalvo::HelpResultsPage("<i>q</i>", hits, "file:///help/");
