@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kalvo needs to build and test. Idempotent:
-# when every package is already present it changes nothing and needs no network.
+# Installs the Debian packages Kalvo needs to build and test, or only the packages named
+# as arguments. Idempotent: when every package is already present it changes nothing and
+# needs no network.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev libqt6printsupport6 libqt6svg6 qt6-svg-dev

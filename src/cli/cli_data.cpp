@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "engine/user_functions.h"
 #include "frontend/calculator_session.h"
 #include "frontend/home_folder.h"
 #include "frontend/ini_file.h"
 #include "frontend/settings.h"
+#include "frontend/user_functions_file.h"
 #include "frontend/user_vars_file.h"
 #include "frontend/variable_edit.h"
 #include "frontend/variables_file.h"
@@ -60,10 +60,10 @@ bool LoadCliData(CalculatorSession& session, const CliOptions& options,
     // Files the user named must load; the home folder's own files are read when present.
     if (!options.functionFiles.empty()) {
         for (const std::string& file : options.functionFiles) {
-            engine.Functions().LoadFromFile(file, fail);
+            LoadUserFunctionsFile(engine.Functions(), file, fail);
         }
     } else if (Exists(home.functions)) {
-        engine.Functions().LoadFromFile(home.functions, fail);
+        LoadUserFunctionsFile(engine.Functions(), home.functions, fail);
     }
 
     std::vector<std::string> lines;
@@ -89,13 +89,9 @@ bool LoadCliData(CalculatorSession& session, const CliOptions& options,
             continue;
         }
         // As the Variables tab's "&Load": take the file, then calculate every row.
-        ApplyVariables(engine.State(), data);
+        const auto rows = CalculateAllVariables(engine, data);
         for (int slot = 1; slot <= kTabVariableCount; ++slot) {
-            engine.State().Var(slot) = kUndefinedValue;
-        }
-        for (int slot = 1; slot <= kTabVariableCount; ++slot) {
-            const std::string text = data.texts[static_cast<std::size_t>(slot - 1)];
-            VariableEditResult row = EvaluateVariableText(engine, slot, text);
+            const VariableEditResult& row = rows[static_cast<std::size_t>(slot - 1)];
             if (row.evaluated && !row.ok) {
                 fail(file + ": " + std::string(1, EngineState::Letter(slot)) + ": " + row.error);
             }

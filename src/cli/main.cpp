@@ -47,14 +47,13 @@ bool RunLine(CalculatorSession& session, const std::string& line, bool tape, boo
     const std::string input = kalvo::ToLatin1(line);
     CliHost::ResetBreak();
     g_breakAsked = 0;
-    const std::size_t tapeBefore = session.Tape().size();
     g_evaluating = 1;
     ResultLine result = session.Evaluate(input, true);
     g_evaluating = 0;
 
     std::string text = result.text;
-    if (tape && result.kind == ResultLine::Kind::kValue && session.Tape().size() > tapeBefore) {
-        text = session.Tape().front();
+    if (tape && result.kind == ResultLine::Kind::kValue && !result.tapeLine.empty()) {
+        text = result.tapeLine;
     }
     std::cout << kalvo::Latin1ToUtf8(text) << '\n';
     if (interactive) {
@@ -113,6 +112,9 @@ int main(int argc, char** argv) {
         g_evaluating = 1;
         return kalvo::RunSubcommand(*options, session, std::cout, std::cerr);
     }
+    // Nothing shows the history, results or tape lists here: each tape line goes out with
+    // its result, so the session keeps none of them however long the input runs.
+    session.SetListLimit(0);
     if (!options->expressions.empty()) {
         for (const std::string& expression : options->expressions) {
             allOk = RunLine(session, expression, options->tape, false) && allOk;

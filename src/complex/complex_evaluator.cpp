@@ -113,6 +113,11 @@ ComplexNum ComplexEvaluator::EvaluateComplex(const std::string& text) {
     if (text.empty()) {
         return CxZero;
     }
+    if (const std::size_t at = text.find(kEndMarker); at != std::string::npos) {
+        // The end marker's own character would end the text there and drop the rest.
+        RaiseErrorAt(kErrSyntax, static_cast<int>(at) + 1, 1);
+        return CxZero;
+    }
     RealEngineScope scope(m_engine.State());
     m_scanPos = 0;
     Advance();

@@ -15,6 +15,7 @@ NamedConstant& ConstantList::Store(const std::string& name, Real value, bool* cr
     record.identifier = 1000 + static_cast<int>(m_records.size());
     record.value = value;
     m_records.push_front(std::move(record));
+    m_index[m_records.front().name].push_back(m_records.begin());
     if (created) {
         *created = true;
     }
@@ -22,31 +23,26 @@ NamedConstant& ConstantList::Store(const std::string& name, Real value, bool* cr
 }
 
 NamedConstant* ConstantList::FindForRead(std::string_view name) {
-    for (auto it = m_records.rbegin(); it != m_records.rend(); ++it) {
-        if (it->name == name) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    auto it = m_index.find(name);
+    return it == m_index.end() ? nullptr : &*it->second.front();
 }
 
 NamedConstant* ConstantList::Find(std::string_view name) {
-    for (NamedConstant& record : m_records) {
-        if (record.name == name) {
-            return &record;
-        }
-    }
-    return nullptr;
+    auto it = m_index.find(name);
+    return it == m_index.end() ? nullptr : &*it->second.back();
 }
 
 bool ConstantList::Remove(std::string_view name) {
-    for (auto it = m_records.begin(); it != m_records.end(); ++it) {
-        if (it->name == name) {
-            m_records.erase(it);
-            return true;
-        }
+    auto it = m_index.find(name);
+    if (it == m_index.end()) {
+        return false;
     }
-    return false;
+    m_records.erase(it->second.back());
+    it->second.pop_back();
+    if (it->second.empty()) {
+        m_index.erase(it);
+    }
+    return true;
 }
 
 }  // namespace kalvo

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <list>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "engine/real.h"
 
@@ -16,7 +20,8 @@ struct NamedConstant {
 };
 
 /// The named constants, newest first. Records are stable in memory (std::list), so the
-/// evaluator can keep a pointer to the record that a lookup found.
+/// evaluator can keep a pointer to the record that a lookup found. An index by name makes
+/// every lookup take constant time, so a file of many records loads in linear time.
 class ConstantList {
   public:
     static constexpr std::size_t kMaxNameLength = 20;
@@ -28,13 +33,28 @@ class ConstantList {
     NamedConstant* FindForRead(std::string_view name);
     NamedConstant* Find(std::string_view name);
     bool Remove(std::string_view name);
-    void Clear() { m_records.clear(); }
+    void Clear() {
+        m_records.clear();
+        m_index.clear();
+    }
 
     std::size_t Count() const { return m_records.size(); }
     const std::list<NamedConstant>& Records() const { return m_records; }
 
   private:
+    using Record = std::list<NamedConstant>::iterator;
+    /// Lets the index be searched with a string_view, so a lookup builds no string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+
     std::list<NamedConstant> m_records;
+    /// The records of each name, oldest first. A name has several records only when longer
+    /// names were cut to the same 20 characters.
+    std::unordered_map<std::string, std::vector<Record>, NameHash, std::equal_to<>> m_index;
 };
 
 }  // namespace kalvo

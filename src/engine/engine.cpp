@@ -29,11 +29,17 @@ Real Engine::Evaluate(const std::string& text) {
                                                           m_digitTable[static_cast<std::size_t>(c)];
         }
     }
+    if (m_calculatingCount == 0) {
+        m_variableCycle = false;  // nothing left over from an evaluation that was abandoned
+    }
     m_state.subexprStart = 1;
     m_state.scanPos = 0;
     m_state.errorFlag = false;
     m_state.errorPos = 0;
     m_state.currentChar = NextChar();
+    if (RejectEndMarker()) {
+        return 0;
+    }
     const int nesting = m_nesting;
     Real value = 0;
     try {
@@ -71,6 +77,16 @@ void Engine::RaiseError(int code) {
     m_state.currentChar = kEndMarker;
     m_state.errorCode = code;
     m_state.argDepth = 0;
+}
+
+bool Engine::RejectEndMarker() {
+    const std::size_t at = m_state.text.find(kEndMarker);
+    if (at == std::string::npos) [[likely]] {
+        return false;
+    }
+    m_state.scanPos = static_cast<int>(at) + 1;
+    RaiseError(kErrSyntax);
+    return true;
 }
 
 void Engine::ResetAnswer(Real& result) {

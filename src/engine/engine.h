@@ -62,6 +62,9 @@ class Engine {
 
     void RaiseError(int code);
     void ResetAnswer(Real& result);
+    /// The end marker (DEL) inside the text would end the evaluation there and drop the
+    /// rest unseen; raises a syntax error at it instead. True when it did.
+    bool RejectEndMarker();
 
     // Variable access used by the front end and the value prompt.
     bool PromptVariable(int slot);
@@ -98,6 +101,8 @@ class Engine {
     static constexpr int kMaxNesting = 400;
 
   private:
+    class CalculatingScope;
+
     Real FactorBody();
 
     Real NumberLiteral(int sign, bool& postfix);
@@ -120,6 +125,8 @@ class Engine {
     Real RunLoop(int keywordStart);
     bool PromptAndKeepPlace(int slot);
     void EvaluateVariableEditAndKeepPlace(int slot);
+    /// Raises error 1 ("Undefined") on a variable whose definition leads back to itself.
+    Real VariableCycle(int nameStart);
 
     Real CallFunction(int id, Real first, Real second);
     Real CallSpecial(int id, Real first, Real second);
@@ -142,12 +149,18 @@ class Engine {
     EngineHost* m_host;
     std::unique_ptr<UserFunctions> m_functions;
     RandomSource m_random;
-    Real m_savedX = 0;
+    Real m_savedX = 0;  ///< X when the running extremum search started
     std::array<bool, 256> m_digitTable{};    ///< `DigitSet` as a lookup table
     std::array<bool, 256> m_operandStart{};  ///< characters that can start an operand
-    std::string m_digitTableSource;  ///< the `DigitSet` that m_digitTable was built from  ///< X
-                                     ///< when the running extremum search started
+    std::string m_digitTableSource;  ///< the `DigitSet` that m_digitTable was built from
     int m_nesting = 0;
+    /// Slots whose definition is being evaluated (from the variables panel or the value
+    /// prompt); reading one of them again while it is undefined closes a cycle.
+    std::array<bool, kVariableCount + 1> m_calculating{};
+    int m_calculatingCount = 0;
+    /// A cycle was found; every variable read on the way back out of the nested
+    /// evaluations fails with it too.
+    bool m_variableCycle = false;
 };
 
 }  // namespace kalvo

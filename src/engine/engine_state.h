@@ -69,7 +69,7 @@ struct EngineState {
     Real lastAnswer = 0;
     Real extremumArgument = 0;
     UsedNameList usedNames;
-    std::vector<Real> usedValues;  ///< formatted with listDigits when read (see UsedValueText)
+    UsedValueList usedValues;  ///< formatted with listDigits when read (see UsedValueText)
     ConstantList constants;
 
     // Memo fields shared by the numerical operators.

@@ -7,6 +7,7 @@ namespace kalvo {
 /// Engine error codes; every engine failure is reported as one of these.
 enum ErrorCode : int {
     kErrSyntax = 0,
+    kErrUndefined = 1,
     kErrStackOverflow = 2,
     kErrExtremumNotFound = 6,
     kErrArgument = 8,

@@ -165,7 +165,7 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
         // The operator's own argument handling leaves the depth as it found it.
         --m_state.argDepth;
         postfix = false;
-        return result;
+        return sign * result;
     }
     Real first = 0;
     if (id == kFnIntegral) {
@@ -203,6 +203,8 @@ Real Engine::CallBuiltinWithArguments(int id, int nameStart, int sign, bool& pos
             m_state.errorPos = nameStart;
             return 0;
         }
+    } else {
+        result = sign * result;
     }
     Advance();  // past the closing character, whatever it is
     --m_state.argDepth;

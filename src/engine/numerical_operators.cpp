@@ -15,6 +15,12 @@ namespace {
 constexpr int kMaxSubdivisions = 1 << 16;
 constexpr int kMaxRefineSteps = 500;
 constexpr int kSamples = 40;
+// An integral that has not settled after this many passes (the last with 2^(k-1)
+// subintervals) does not converge: a singularity, or rounding noise that never settles.
+constexpr int kMaxIntegralPasses = 18;
+// Bisection that has not met its tolerance after this many halvings is stepping towards
+// a pole or a jump; a sound root needs about as many steps as the significand has bits.
+constexpr int kMaxSolveSteps = 1000;
 
 }  // namespace
 
@@ -100,6 +106,10 @@ bool Engine::Poll() {
 }
 
 Real Engine::Solve() {
+    // Nested operators multiply their work; each one gives the user a chance to stop.
+    if (Poll()) {
+        return 0;
+    }
     const Real savedX = m_state.Var(kSlotX);
     const int argsStart = m_state.scanPos;
     Real low = 0;
@@ -154,10 +164,10 @@ Real Engine::Solve() {
     } else if (fb == 0) {
         root = b;
     } else {
-        for (;;) {
+        for (int step = 1;; ++step) {
             Real m = a + (b - a) * 0.5L;
             // A bracket that can no longer shrink holds a pole or a jump, not a root.
-            if (std::fabs(b - a) < 1e-4000L || m == a || m == b) {
+            if (std::fabs(b - a) < 1e-4000L || m == a || m == b || step > kMaxSolveSteps) {
                 RaiseError(kErrSingularity);
                 return 0;
             }
@@ -186,8 +196,13 @@ Real Engine::Solve() {
 Real Engine::Integral() {
     const int firstArg = m_state.scanPos;
     const Real savedX = m_state.Var(kSlotX);
+    const int precision = m_host->IntegrationPrecision();
+    // Estimates that differ by less than this share of the integral of |f| agree: an
+    // integral worth 0 has sums of pure rounding noise whose texts never agree.
+    const Real share = std::pow(10.0L, -static_cast<Real>(precision));
     int n = 1;
     std::string previousText;
+    Real previousSum = 0;
     for (int pass = 1;; ++pass) {
         m_state.scanPos = firstArg;
         m_state.currentChar = CharAt(firstArg);
@@ -203,10 +218,12 @@ Real Engine::Integral() {
         m_state.subdivisionCount = n;
         const int argStart = m_state.scanPos;
         Real sum = 0;
+        Real absSum = 0;
         const Real h = (up - low) / 2 / n;
         for (int i = 1; i <= n; ++i) {
             const Real c = low + (i - 0.5L) * 2 * h;
             Real part = 0;
+            Real absPart = 0;
             for (int k = 0; k < kGaussPairs; ++k) {
                 Real right = EvaluateAt(c + h * kGaussNodes[k], argStart);
                 if (m_state.errorFlag) {
@@ -217,8 +234,10 @@ Real Engine::Integral() {
                     return 0;
                 }
                 part = Checked(part + kGaussWeights[k] * (right + left));
+                absPart = Checked(absPart + kGaussWeights[k] * (std::fabs(right) + std::fabs(left)));
             }
             sum = Checked(sum + h * part);
+            absSum = Checked(absSum + std::fabs(h) * absPart);
             if (Poll()) {
                 return 0;
             }
@@ -235,8 +254,7 @@ Real Engine::Integral() {
             } else {
                 m_host->IntegralProgress(text);
                 const std::size_t point = text.find('.');
-                const std::size_t last =
-                    point + static_cast<std::size_t>(m_host->IntegrationPrecision());
+                const std::size_t last = point + static_cast<std::size_t>(precision);
                 converged = true;
                 for (std::size_t i = point; i <= last && i < text.size() && i < previousText.size();
                      ++i) {
@@ -245,18 +263,21 @@ Real Engine::Integral() {
                         break;
                     }
                 }
+                converged = converged || std::fabs(sum - previousSum) <= share * absSum;
             }
         }
         if (converged) {
             m_state.Var(kSlotX) = savedX;
             return sum;
         }
-        previousText = text;
-        if (pass > 1) {
-            n = std::min(n * 2, 1 << 30);
-        } else {
-            n = 2;
+        if (pass == kMaxIntegralPasses) {
+            RaiseError(kErrSingularity);
+            m_state.Var(kSlotX) = savedX;
+            return 0;
         }
+        previousText = std::move(text);
+        previousSum = sum;
+        n = pass > 1 ? n * 2 : 2;
     }
 }
 

@@ -76,20 +76,15 @@ std::string Latin1ToUtf8(std::string_view text) {
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
+    // Counted first, so that a text of many short lines never holds twice its lines while
+    // the vector grows.
+    std::size_t breaks = 0;
+    for (char c : text) {
+        breaks += c == '\r' || c == '\n' ? 1 : 0;
+    }
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
+    lines.reserve(breaks + 1);
+    ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/user_function.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace kalvo {
@@ -21,7 +22,65 @@ std::string Between(const std::string& line, std::size_t from, std::size_t to) {
     return line.substr(from, to - from);
 }
 
+// starts[i] is set where `word` occurs in `text` at position i, overlapping occurrences
+// included; found with the prefix function in time linear in both lengths.
+std::vector<bool> MatchStarts(const std::string& text, const std::string& word) {
+    std::vector<bool> starts(text.size(), false);
+    const std::size_t m = word.size();
+    if (m == 0 || m > text.size()) {
+        return starts;
+    }
+    std::vector<std::size_t> border(m, 0);
+    for (std::size_t i = 1, k = 0; i < m; ++i) {
+        while (k > 0 && word[i] != word[k]) {
+            k = border[k - 1];
+        }
+        if (word[i] == word[k]) {
+            ++k;
+        }
+        border[i] = k;
+    }
+    for (std::size_t i = 0, k = 0; i < text.size(); ++i) {
+        while (k > 0 && text[i] != word[k]) {
+            k = border[k - 1];
+        }
+        if (text[i] == word[k]) {
+            ++k;
+        }
+        if (k == m) {
+            starts[i + 1 - m] = true;
+            k = border[k - 1];
+        }
+    }
+    return starts;
+}
+
+// One pass from the left: an occurrence is a whole word when the character before it (as
+// already written, so an earlier placeholder counts) and the one after it are not letters
+// or digits. The placeholder is never searched again, even when it equals the word.
+std::string ReplaceWholeWords(const std::string& text, const std::string& word,
+                              const std::vector<bool>& starts, char placeholder) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t after = i + word.size();
+        if (starts[i] && (out.empty() || !IsWordChar(out.back())) &&
+            (after >= text.size() || !IsWordChar(text[after]))) {
+            out.push_back(placeholder);
+            i = after;
+        } else {
+            out.push_back(text[i++]);
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string TooManyParametersMessage(const std::string& line) {
+    return "Too many parameters (at most " + std::to_string(TUserFunc::kMaxParameters) + ") " +
+           line;
+}
 
 TUserFunc::TUserFunc(const std::string& line) {
     std::string text;
@@ -67,6 +126,7 @@ void TUserFunc::Prepare() {
     m_workBody = m_body;
     m_parameterMissing = false;
     m_duplicateParameter = false;
+    m_tooManyParameters = false;
     m_valid = false;
 
     if (!m_parameterText.empty()) {
@@ -75,7 +135,13 @@ void TUserFunc::Prepare() {
             std::size_t comma = m_parameterText.find(',', start);
             std::string item = Between(m_parameterText, start, comma);
             if (item.empty()) {
+                m_parameters.clear();
                 return;  // «a,,b» or a trailing comma: no parameters at all
+            }
+            if (static_cast<int>(m_parameters.size()) == kMaxParameters) {
+                m_parameters.clear();
+                m_tooManyParameters = true;
+                return;
             }
             m_parameters.push_back(item);
             if (comma == std::string::npos) {
@@ -102,7 +168,8 @@ void TUserFunc::Prepare() {
         }
     }
     for (const std::string& parameter : m_sortedParameters) {
-        if (m_workBody.find(parameter) == std::string::npos) {
+        const std::vector<bool> starts = MatchStarts(m_workBody, parameter);
+        if (std::find(starts.begin(), starts.end(), true) == starts.end()) {
             m_parameterMissing = true;
             return;
         }
@@ -110,35 +177,39 @@ void TUserFunc::Prepare() {
         while (m_parameters[k - 1] != parameter) {
             ++k;
         }
-        const std::string placeholder(1, static_cast<char>(k));
-        for (std::size_t pos = m_workBody.find(parameter); pos != std::string::npos;) {
-            const std::size_t after = pos + parameter.size();
-            const bool wholeWord = (pos == 0 || !IsWordChar(m_workBody[pos - 1])) &&
-                                   (after >= m_workBody.size() || !IsWordChar(m_workBody[after]));
-            if (wholeWord) {
-                m_workBody.replace(pos, parameter.size(), placeholder);
-                pos = m_workBody.find(parameter);
-            } else {
-                pos = m_workBody.find(parameter, pos + 1);
-            }
-        }
+        m_workBody = ReplaceWholeWords(m_workBody, parameter, starts, static_cast<char>(k));
         ++m_parameterCount;
     }
     m_valid = m_parameterCount > 0;
 }
 
-void TUserFunc::Substitute(int k, const std::string& argument) {
-    const char placeholder = static_cast<char>(k);
-    std::string result;
-    result.reserve(m_workBody.size() + argument.size());
+bool TUserFunc::Expand(const std::vector<std::string>& arguments, std::size_t limit,
+                       std::string& expanded) const {
+    expanded.clear();
+    auto argumentOf = [&arguments](char c) -> const std::string* {
+        const auto code = static_cast<unsigned char>(c);
+        if (code == 0 || code > arguments.size()) {
+            return nullptr;
+        }
+        return &arguments[code - 1];
+    };
+    std::size_t length = 0;
     for (char c : m_workBody) {
-        if (c == placeholder) {
-            result += argument;
-        } else {
-            result.push_back(c);
+        const std::string* argument = argumentOf(c);
+        length += argument ? argument->size() : 1;
+        if (length > limit) {
+            return false;
         }
     }
-    m_workBody = std::move(result);
+    expanded.reserve(length);
+    for (char c : m_workBody) {
+        if (const std::string* argument = argumentOf(c)) {
+            expanded += *argument;
+        } else {
+            expanded.push_back(c);
+        }
+    }
+    return true;
 }
 
 std::string TUserFunc::DefinitionText() const {

@@ -1,8 +1,5 @@
 #include "engine/user_functions.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "engine/engine.h"
 #include "engine/error_codes.h"
 #include "engine/text_encoding.h"
@@ -21,7 +18,9 @@ bool UserFunctions::Add(const std::string& line, const MessageSink& sink) {
         return true;
     }
     if (sink) {
-        if (function->DuplicateParameter()) {
+        if (function->TooManyParameters()) {
+            sink(TooManyParametersMessage(line));
+        } else if (function->DuplicateParameter()) {
             sink("Dublicate parametrs (" + function->ParameterText() + ")");
         } else if (function->ParameterMissing()) {
             sink("Parametr missing " + line);
@@ -32,31 +31,21 @@ bool UserFunctions::Add(const std::string& line, const MessageSink& sink) {
     return false;
 }
 
-bool UserFunctions::LoadFromFile(const std::string& path, const MessageSink& sink) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    if (!file || !(content << file.rdbuf()) || file.bad()) {
-        if (sink) {
-            sink("Cannot load " + path + "!");
-        }
-        return false;
-    }
-    m_fileName = path;
+bool UserFunctions::LoadFromText(std::string_view bytes, const std::string& fileName,
+                                 const MessageSink& sink) {
+    m_fileName = fileName;
     Clear();
-    std::string bytes = content.str();
     // Editors that save UTF-8 may put a byte order mark before the first line.
     if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.erase(0, 3);
+        bytes.remove_prefix(3);
     }
-    for (const std::string& line : SplitLines(ToLatin1(bytes))) {
-        if (line.empty()) {
-            continue;
+    bool ok = true;
+    ForEachLine(ToLatin1(bytes), [&](std::string_view line) {
+        if (ok && !line.empty()) {
+            ok = Add(std::string(line), sink);
         }
-        if (!Add(line, sink)) {
-            return false;
-        }
-    }
-    return true;
+    });
+    return ok;
 }
 
 void UserFunctions::Insert(int index, std::unique_ptr<TUserFunc> function) {
@@ -76,6 +65,74 @@ Real UserFunctions::PopValue() {
     return value;
 }
 
+bool UserFunctions::ReadArguments(EngineState& s, const TUserFunc& function,
+                                  std::vector<std::string>& arguments) {
+    int c = s.scanPos;
+    for (int k = 1; k <= function.ParameterCount(); ++k) {
+        std::string argument;
+        const int end = ArgumentEnd(s.text, s.scanPos + 1, argument);
+        const int size = static_cast<int>(s.text.size());
+        s.scanPos = end > size ? size : end;
+        s.currentChar = end > size ? kEndMarker : s.text[static_cast<std::size_t>(end - 1)];
+        if (s.currentChar == kEndMarker || argument.empty()) {
+            s.errorFlag = true;
+            s.errorLength = s.scanPos - c;
+            s.errorPos = s.scanPos;
+            s.errorCode = kErrMissingArgument;
+            s.currentChar = kEndMarker;
+            s.scanPos = static_cast<int>(s.text.size());
+            return false;
+        }
+        arguments.push_back(std::move(argument));
+        c = s.scanPos;
+    }
+    return true;
+}
+
+Real UserFunctions::EvaluateBody(Engine& engine, std::string body) {
+    EngineState& s = engine.State();
+    std::string savedText = std::move(s.text);
+    const int savedPos = s.scanPos;
+    const char savedChar = s.currentChar;
+    const int savedStart = s.subexprStart;
+    s.text = std::move(body);
+    s.scanPos = 0;
+    s.subexprStart = 1;
+    engine.Advance();
+    const Real value = engine.RejectEndMarker() ? 0 : engine.Expression();
+    s.text = std::move(savedText);
+    s.scanPos = savedPos;
+    s.currentChar = savedChar;
+    s.subexprStart = savedStart;
+    return value;
+}
+
+namespace {
+
+/// Counts a call in progress and its expanded text for as long as the body runs, also
+/// when a floating-point fault unwinds it.
+class CallFrame {
+  public:
+    CallFrame(int& depth, std::size_t& total, std::size_t length)
+        : m_depth(depth), m_total(total), m_length(length) {
+        ++m_depth;
+        m_total += m_length;
+    }
+    ~CallFrame() {
+        --m_depth;
+        m_total -= m_length;
+    }
+    CallFrame(const CallFrame&) = delete;
+    CallFrame& operator=(const CallFrame&) = delete;
+
+  private:
+    int& m_depth;
+    std::size_t& m_total;
+    std::size_t m_length;
+};
+
+}  // namespace
+
 bool UserFunctions::Call(Engine& engine, const std::string& name) {
     EngineState& s = engine.State();
     for (auto& function : m_functions) {
@@ -83,52 +140,25 @@ bool UserFunctions::Call(Engine& engine, const std::string& name) {
             continue;
         }
         function->Prepare();
-        int c = s.scanPos;
-        for (int k = 1; k <= function->ParameterCount(); ++k) {
-            std::string argument;
-            const int end = ArgumentEnd(s.text, s.scanPos + 1, argument);
-            const int size = static_cast<int>(s.text.size());
-            s.scanPos = end > size ? size : end;
-            s.currentChar = end > size ? kEndMarker : s.text[static_cast<std::size_t>(end - 1)];
-            if (s.currentChar == kEndMarker || argument.empty()) {
-                s.errorFlag = true;
-                s.errorLength = s.scanPos - c;
-                s.errorPos = s.scanPos;
-                s.errorCode = kErrMissingArgument;
-                s.currentChar = kEndMarker;
-                s.scanPos = static_cast<int>(s.text.size());
-                return false;
-            }
-            function->Substitute(k, argument);
-            c = s.scanPos;
+        const int nameStart = s.scanPos - static_cast<int>(name.size()) + 1;
+        std::vector<std::string> arguments;
+        if (!ReadArguments(s, *function, arguments) || engine.Poll()) {
+            return false;
         }
-
-        const std::string savedText = s.text;
-        const int savedPos = s.scanPos;
-        const char savedChar = s.currentChar;
-        const int savedStart = s.subexprStart;
-        s.text = function->WorkBody();
-        s.scanPos = 0;
-        s.subexprStart = 1;
-        engine.Advance();
-        Real value = 0;
-        if (m_callDepth >= kMaxCallDepth) {
+        std::string body;
+        if (m_callDepth >= kMaxCallDepth ||
+            !function->Expand(arguments, kMaxExpandedLength - m_expandedLength, body)) {
+            // Too deep or too long: mark the whole call.
             engine.RaiseError(kErrStackOverflow);
-        } else {
-            ++m_callDepth;
-            try {
-                value = engine.Expression();
-            } catch (...) {
-                --m_callDepth;
-                throw;
-            }
-            --m_callDepth;
+            s.errorLength = s.errorPos - nameStart + 1;
+            s.errorPos = nameStart;
+            return false;
         }
-        s.text = savedText;
-        s.scanPos = savedPos;
-        s.currentChar = savedChar;
-        s.subexprStart = savedStart;
-
+        Real value = 0;
+        {
+            CallFrame frame(m_callDepth, m_expandedLength, body.size());
+            value = EvaluateBody(engine, std::move(body));
+        }
         if (!s.errorFlag) {
             PushValue(value);
             engine.Advance();

@@ -28,10 +28,44 @@ struct ScannerPlace {
 
 }  // namespace
 
+/// Marks a slot as being calculated while its definition is evaluated, also when a
+/// floating-point fault unwinds the evaluation.
+class Engine::CalculatingScope {
+  public:
+    CalculatingScope(Engine& engine, int slot) : m_engine(engine), m_slot(slot) {
+        bool& mark = m_engine.m_calculating[static_cast<std::size_t>(slot)];
+        m_marked = !mark;
+        if (m_marked) {
+            mark = true;
+            ++m_engine.m_calculatingCount;
+        }
+    }
+    ~CalculatingScope() {
+        if (m_marked) {
+            m_engine.m_calculating[static_cast<std::size_t>(m_slot)] = false;
+            --m_engine.m_calculatingCount;
+        }
+    }
+    CalculatingScope(const CalculatingScope&) = delete;
+    CalculatingScope& operator=(const CalculatingScope&) = delete;
+
+  private:
+    Engine& m_engine;
+    int m_slot;
+    bool m_marked;
+};
+
 bool Engine::PromptVariable(int slot) {
     m_state.errorFlag = false;
     ScannerPlace place(m_state);
-    bool confirmed = m_host->ShowValuePrompt(slot);
+    bool confirmed = false;
+    {
+        // What the user types may name the variable itself; that is a cycle the prompt
+        // reports on its own, so none is left over for the interrupted evaluation.
+        CalculatingScope calculating(*this, slot);
+        confirmed = m_host->ShowValuePrompt(slot);
+    }
+    m_variableCycle = false;
     if (confirmed) {
         // The prompt evaluated the typed text; what it left in the text is the definition.
         m_state.VarText(slot) = m_state.text;
@@ -55,7 +89,10 @@ bool Engine::PromptAndKeepPlace(int slot) {
 void Engine::EvaluateVariableEditAndKeepPlace(int slot) {
     ScannerPlace place(m_state);
     char current = m_state.currentChar;
-    m_host->EvaluateVariableEdit(slot);
+    {
+        CalculatingScope calculating(*this, slot);
+        m_host->EvaluateVariableEdit(slot);
+    }
     place.Restore(m_state);
     m_state.currentChar = current;
     m_state.errorFlag = false;
@@ -74,12 +111,34 @@ Real Engine::ReadVariable(int slot, int sign, int nameStart) {
                 return 0;
             }
         } else {
+            if (m_calculating[static_cast<std::size_t>(slot)]) {
+                // The definition being evaluated reads its own variable again.
+                m_variableCycle = true;
+                return VariableCycle(nameStart);
+            }
+            // Definitions that fail are evaluated again at every read; nested ones
+            // multiply, so each gives the user a chance to stop.
+            if (Poll()) {
+                return 0;
+            }
             EvaluateVariableEditAndKeepPlace(slot);
+            if (m_variableCycle) {
+                // Every read on the way out fails; the outermost one ends the cycle.
+                m_variableCycle = m_calculatingCount > 0;
+                return VariableCycle(nameStart);
+            }
         }
     }
     Real result = sign * m_state.Var(slot);
     m_state.usedValues.push_back(result);
     return OperandCheck() ? result : 0;
+}
+
+Real Engine::VariableCycle(int nameStart) {
+    RaiseError(kErrUndefined);
+    m_state.errorPos = nameStart;
+    m_state.errorLength = 1;
+    return 0;
 }
 
 Real Engine::AssignVariable(int slot, int nameStart) {

@@ -63,17 +63,15 @@ ResultLine CalculatorSession::Evaluate(const std::string& input, bool modified) 
         return EvaluateComplexInput(input, check.blankFree, modified);
     }
 
-    Real value = 0;
-    try {
-        value = m_engine.Evaluate(check.blankFree);
-    } catch (const FloatFaultError& fault) {
-        s.errorFlag = false;
-        return FaultLine(fault);
+    const TextEvaluation evaluated = EvaluateText(m_engine, check.blankFree);
+    if (evaluated.fault != FloatFault::kNone) {
+        return FaultLine(evaluated.fault);
     }
-    if (s.errorFlag) {
+    if (evaluated.failed) {
         s.errorFlag = false;
-        return ErrorLine(input, check.blankFree, s.errorCode, s.errorPos, s.errorLength);
+        return ErrorLine(input, check.blankFree, evaluated.code, evaluated.pos, evaluated.length);
     }
+    const Real value = evaluated.value;
     std::string text = m_engine.FormatValue(m_digits, value);
     if (s.errorFlag) {
         // The value cannot be shown in this base or notation: an error, not a result.
@@ -90,7 +88,7 @@ ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
     try {
         value = m_complex.EvaluateComplex(blankFree);
     } catch (const FloatFaultError& fault) {
-        return FaultLine(fault);
+        return FaultLine(fault.Fault());
     }
     if (m_complex.ErrorFlag()) {
         return ErrorLine(input, blankFree, m_complex.ErrorCode(), m_complex.ErrorPos(),
@@ -109,26 +107,27 @@ ResultLine CalculatorSession::EvaluateComplexInput(const std::string& input,
 
 ResultLine CalculatorSession::RecordedValue(const std::string& input, std::string text,
                                             bool modified) {
-    if (modified) {
-        Record(input, text);
-    }
     ResultLine line;
     line.kind = ResultLine::Kind::kValue;
+    if (modified) {
+        line.tapeLine = Record(input, text);
+    }
     line.text = std::move(text);
     return line;
 }
 
-ResultLine CalculatorSession::FaultLine(const FloatFaultError& fault) {
+ResultLine CalculatorSession::FaultLine(FloatFault fault) {
     ResultLine line;
     line.kind = ResultLine::Kind::kFault;
-    line.text = fault.what();
+    line.text = FloatFaultMessage(fault);
     return line;
 }
 
 ResultLine CalculatorSession::SetComplexForm(int form, const std::string& input) {
     State().display.complexForm = form;
     ResultLine line = ShowLastAnswer();
-    m_tape.push_front(input + " = " + line.text);
+    line.tapeLine = input + " = " + line.text;
+    AddTapeLine(line.tapeLine);
     return line;
 }
 
@@ -149,10 +148,14 @@ std::string CalculatorSession::TapeNote() const {
     return note;
 }
 
-void CalculatorSession::Record(const std::string& input, const std::string& resultText) {
-    m_results.push_front(resultText);
-    PutOnTopOfHistory(input);
-    m_tape.push_front(input + " = " + resultText + TapeNote());
+std::string CalculatorSession::Record(const std::string& input, const std::string& resultText) {
+    if (m_listLimit > 0) {
+        m_results.push_front(resultText);
+        PutOnTopOfHistory(input);
+    }
+    std::string tapeLine = input + " = " + resultText + TapeNote();
+    AddTapeLine(tapeLine);
+    return tapeLine;
 }
 
 void CalculatorSession::PutOnTopOfHistory(const std::string& input) {
@@ -161,6 +164,30 @@ void CalculatorSession::PutOnTopOfHistory(const std::string& input) {
     } else if (m_history.front() != input) {
         m_history.erase(std::find(m_history.begin(), m_history.end(), input));
         m_history.push_front(input);
+    }
+    TrimLists();
+}
+
+void CalculatorSession::AddTapeLine(std::string line) {
+    m_tape.push_front(std::move(line));
+    TrimLists();
+}
+
+void CalculatorSession::SetListLimit(std::size_t limit) {
+    m_listLimit = limit;
+    TrimLists();
+}
+
+void CalculatorSession::TrimLists() {
+    while (m_history.size() > m_listLimit) {
+        m_historyIndex.erase(m_history.back());
+        m_history.pop_back();
+    }
+    if (m_results.size() > m_listLimit) {
+        m_results.resize(m_listLimit);
+    }
+    if (m_tape.size() > m_listLimit) {
+        m_tape.resize(m_listLimit);
     }
 }
 
@@ -249,7 +276,8 @@ ResultLine CalculatorSession::SetBase(int base, const std::string& input, bool m
     s.display.base = base;
     s.digitSet = DigitSetFor(base);
     ResultLine line = ShowLastAnswer();
-    m_tape.push_front(input + " = " + line.text + "; Base=" + kBaseLabels[base]);
+    line.tapeLine = input + " = " + line.text + "; Base=" + kBaseLabels[base];
+    AddTapeLine(line.tapeLine);
     return line;
 }
 

@@ -19,6 +19,8 @@ struct ResultLine {
     /// For kError: the span of the typed text to select (0-based start).
     int selectStart = 0;
     int selectLength = 0;
+    /// The line this evaluation put on the tape (empty when it wrote none).
+    std::string tapeLine;
 };
 
 /// The calculator as the main window runs it, without any widget: the evaluation cycle,
@@ -59,6 +61,11 @@ class CalculatorSession {
     void PutOnTopOfHistory(const std::string& input);
     void SetResults(std::deque<std::string> entries) { m_results = std::move(entries); }
     void ClearTape() { m_tape.clear(); }
+    /// Keeps at most `limit` entries in each of the history, results and tape lists,
+    /// dropping the oldest. A session whose lists nobody shows (the command line) keeps
+    /// none, so a long piped session needs no more memory than a short one; the tape line
+    /// of each evaluation still comes back in its `ResultLine`.
+    void SetListLimit(std::size_t limit);
 
     // Display settings and mode switches.
     int Digits() const { return m_digits; }
@@ -101,10 +108,13 @@ class CalculatorSession {
     const EngineState& State() const { return m_engine.State(); }
     ResultLine ErrorLine(const std::string& typed, const std::string& blankFree, int code, int pos,
                          int length);
-    void Record(const std::string& input, const std::string& resultText);
+    /// Puts input and result on the lists; returns the tape line.
+    std::string Record(const std::string& input, const std::string& resultText);
+    void AddTapeLine(std::string line);
+    void TrimLists();
     /// A value for the result line, recorded in the lists and on the tape when modified.
     ResultLine RecordedValue(const std::string& input, std::string text, bool modified);
-    static ResultLine FaultLine(const FloatFaultError& fault);
+    static ResultLine FaultLine(FloatFault fault);
     ResultLine EvaluateComplexInput(const std::string& input, const std::string& blankFree,
                                     bool modified);
 
@@ -114,6 +124,7 @@ class CalculatorSession {
     std::unordered_set<std::string> m_historyIndex;  ///< the history's entries, for lookup
     std::deque<std::string> m_results;
     std::deque<std::string> m_tape;
+    std::size_t m_listLimit = static_cast<std::size_t>(-1);
     int m_digits = 12;
     int m_digitsMin = 0;
     bool m_loading = false;

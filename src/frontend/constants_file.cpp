@@ -39,19 +39,19 @@ void SortConstantLines(std::vector<std::string>& lines) {
     });
 }
 
+void TidyConstantLines(std::vector<std::string>& lines) {
+    std::erase_if(lines, [](const std::string& line) {
+        return line.find_first_not_of(" \t") == std::string::npos;
+    });
+    SortConstantLines(lines);
+}
+
 FileResult LoadConstantsFile(const std::string& stem, std::vector<std::string>& lines) {
-    std::vector<std::string> read;
-    if (ReadTextLines(stem + ".CON", read) != ReadStatus::kOk) {
+    if (ReadTextLines(stem + ".CON", lines) != ReadStatus::kOk) {
         lines.clear();
         return FileResult::Failure(ConstantsNotFoundMessage(stem));
     }
-    lines.clear();
-    for (std::string& line : read) {
-        if (line.find_first_not_of(" \t") != std::string::npos) {
-            lines.push_back(std::move(line));
-        }
-    }
-    SortConstantLines(lines);
+    TidyConstantLines(lines);
     return FileResult::Success();
 }
 

@@ -17,6 +17,9 @@ std::string ConstantsNotFoundMessage(const std::string& stem);
 /// the Constants tab shows.
 void SortConstantLines(std::vector<std::string>& lines);
 
+/// Drops the blank lines and sorts the rest as the Constants tab shows them.
+void TidyConstantLines(std::vector<std::string>& lines);
+
 /// Reads stem + ".CON" (LF or CR LF, UTF-8 or Latin-1) into `lines`, sorted, without
 /// blank lines. On failure `lines` is empty and the message is `ConstantsNotFoundMessage`.
 FileResult LoadConstantsFile(const std::string& stem, std::vector<std::string>& lines);

@@ -14,6 +14,25 @@ ShownError ShowError(const Engine& engine, const std::string& typed, const std::
     return shown;
 }
 
+TextEvaluation EvaluateText(Engine& engine, const std::string& text) {
+    TextEvaluation result;
+    EngineState& s = engine.State();
+    try {
+        result.value = engine.Evaluate(text);
+    } catch (const FloatFaultError& fault) {
+        s.errorFlag = false;
+        result.failed = true;
+        result.fault = fault.Fault();
+        result.value = 0;
+        return result;
+    }
+    result.failed = s.errorFlag;
+    result.code = s.errorCode;
+    result.pos = s.errorPos;
+    result.length = s.errorLength;
+    return result;
+}
+
 FieldEvaluation EvaluateField(Engine& engine, const std::string& typed, bool evaluateEmpty) {
     FieldEvaluation field;
     field.check = CheckParens(typed);
@@ -26,11 +45,7 @@ FieldEvaluation EvaluateField(Engine& engine, const std::string& typed, bool eva
     if (field.failed || (field.check.blankFree.empty() && !evaluateEmpty)) {
         return field;
     }
-    field.value = engine.Evaluate(field.check.blankFree);
-    field.failed = s.errorFlag;
-    field.code = s.errorCode;
-    field.pos = s.errorPos;
-    field.length = s.errorLength;
+    static_cast<TextEvaluation&>(field) = EvaluateText(engine, field.check.blankFree);
     return field;
 }
 

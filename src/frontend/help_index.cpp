@@ -71,11 +71,15 @@ std::uint32_t NamedReference(std::string_view name) {
 /// Decodes the reference that starts at html[i] == '&' into `out`; returns the index after
 /// it, or i + 1 (having written the "&") when it is not a reference.
 std::size_t DecodeReference(std::string_view html, std::size_t i, std::string& out) {
-    const std::size_t end = html.find(';', i + 1);
-    if (end == std::string_view::npos || end - i > 12) {
+    // A reference is at most 12 bytes long: looking no further keeps a page full of "&"
+    // without ";" linear.
+    constexpr std::size_t kLongestReference = 12;
+    const std::size_t semicolon = html.substr(i + 1, kLongestReference).find(';');
+    if (semicolon == std::string_view::npos) {
         out += '&';
         return i + 1;
     }
+    const std::size_t end = i + 1 + semicolon;
     const std::string_view name = html.substr(i + 1, end - i - 1);
     std::uint32_t code = 0;
     if (name.size() >= 2 && name[0] == '#') {
@@ -174,9 +178,12 @@ void AppendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-/// Moves `at` back to the start of a UTF-8 character.
+/// Moves `at` back to the start of a UTF-8 character: over at most three continuation
+/// bytes, so that a damaged page's long run of them cannot move it far.
 std::size_t CharacterStart(const std::string& text, std::size_t at) {
-    while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+    for (int step = 0; step < 3 && at > 0 && at < text.size() &&
+                       (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+         ++step) {
         --at;
     }
     return at;

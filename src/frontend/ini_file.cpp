@@ -1,6 +1,8 @@
 #include "frontend/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "engine/text_encoding.h"
 #include "frontend/text_file.h"
@@ -18,18 +20,44 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
+struct Span {
+    std::uint32_t begin = 0;
+    std::uint32_t length = 0;
+};
+
+// Where the text between from and to stands in line without the blanks around it.
+Span TrimmedSpan(std::string_view line, std::size_t from, std::size_t to) {
+    while (from < to && (line[from] == ' ' || line[from] == '\t')) {
+        ++from;
+    }
+    while (to > from && (line[to - 1] == ' ' || line[to - 1] == '\t')) {
+        --to;
+    }
+    return {static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from)};
+}
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) {
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) {
             return false;
         }
     }
     return true;
+}
+
+std::string Upper(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) {
+        c = UpperAscii(c);
+    }
+    return upper;
 }
 
 // A value whose blanks at the ends or enclosing quotes would be lost on reading is
@@ -48,29 +76,33 @@ bool NeedsQuotes(std::string_view value) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
-    std::string section;
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);  // a byte-order mark written by another editor
     }
-    for (std::string& raw : SplitLines(text)) {
+    std::uint32_t section = 0;
+    ForEachLine(text, [&ini, &section](std::string_view raw) {
         Line line;
         std::string_view trimmed = Trim(raw);
         std::size_t equals = raw.find('=');
         if (trimmed.size() >= 2 && trimmed.front() == '[' &&
             trimmed.find(']') != std::string::npos) {
             line.kind = Line::Kind::kSection;
-            section = std::string(Trim(trimmed.substr(1, trimmed.find(']') - 1)));
+            ini.m_sections.emplace_back(Trim(trimmed.substr(1, trimmed.find(']') - 1)));
+            section = static_cast<std::uint32_t>(ini.m_sections.size() - 1);
         } else if (!trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '#' &&
-                   equals != std::string::npos &&
-                   !Trim(std::string_view(raw).substr(0, equals)).empty()) {
+                   equals != std::string::npos && !Trim(raw.substr(0, equals)).empty()) {
             line.kind = Line::Kind::kKey;
-            line.key = std::string(Trim(std::string_view(raw).substr(0, equals)));
-            line.value = std::string(Trim(std::string_view(raw).substr(equals + 1)));
+            const Span key = TrimmedSpan(raw, 0, equals);
+            const Span value = TrimmedSpan(raw, equals + 1, raw.size());
+            line.keyBegin = key.begin;
+            line.keyLength = key.length;
+            line.valueBegin = value.begin;
+            line.valueLength = value.length;
         }
         line.section = section;
-        line.text = std::move(raw);
+        line.text = std::string(raw);
         ini.m_lines.push_back(std::move(line));
-    }
+    });
     return ini;
 }
 
@@ -107,11 +139,19 @@ FileResult IniFile::Save(const std::string& path) const {
     return WriteTextLines(path, lines);
 }
 
+std::vector<bool> IniFile::SectionsNamed(std::string_view section) const {
+    std::vector<bool> named(m_sections.size());
+    for (std::size_t i = 0; i < m_sections.size(); ++i) {
+        named[i] = SameName(m_sections[i], section);
+    }
+    return named;
+}
+
 std::optional<std::size_t> IniFile::FindKey(std::string_view section, std::string_view key) const {
+    const std::vector<bool> named = SectionsNamed(section);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (line.kind == Line::Kind::kKey && SameName(line.section, section) &&
-            SameName(line.key, key)) {
+        if (line.kind == Line::Kind::kKey && named[line.section] && SameName(line.Key(), key)) {
             return i;
         }
     }
@@ -123,7 +163,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     if (!index) {
         return std::nullopt;
     }
-    std::string value = m_lines[*index].value;
+    std::string value(m_lines[*index].RawValue());
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
     }
@@ -157,41 +197,46 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-IniFile::Line IniFile::MakeKeyLine(std::string_view section, std::string_view key,
+IniFile::Line IniFile::MakeKeyLine(std::uint32_t section, std::string_view key,
                                    std::string_view value) {
-    Line line;
-    line.kind = Line::Kind::kKey;
-    line.section = std::string(section);
-    line.key = std::string(key);
     std::string written(value);
     for (char& c : written) {
         if (c == '\r' || c == '\n') {
             c = ' ';
         }
     }
-    line.value = NeedsQuotes(written) ? "\"" + written + "\"" : written;
-    line.text = line.key + "=" + line.value;
+    if (NeedsQuotes(written)) {
+        written = "\"" + written + "\"";
+    }
+    Line line;
+    line.kind = Line::Kind::kKey;
+    line.section = section;
+    line.text = std::string(key) + "=" + written;
+    line.keyLength = static_cast<std::uint32_t>(key.size());
+    line.valueBegin = line.keyLength + 1;
+    line.valueLength = static_cast<std::uint32_t>(written.size());
     return line;
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     if (std::optional<std::size_t> index = FindKey(section, key)) {
-        Line line = MakeKeyLine(m_lines[*index].section, m_lines[*index].key, value);
-        m_lines[*index] = std::move(line);
+        const std::string existingKey(m_lines[*index].Key());
+        m_lines[*index] = MakeKeyLine(m_lines[*index].section, existingKey, value);
         return;
     }
     // After the last key of the first such section, so that blank lines and comments
     // that follow the section stay where they are.
     std::optional<std::size_t> insertAt;
-    std::string sectionName(section);
+    std::uint32_t sectionIndex = 0;
+    const std::vector<bool> named = SectionsNamed(section);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (line.kind == Line::Kind::kSection && SameName(line.section, section)) {
+        if (line.kind == Line::Kind::kSection && named[line.section]) {
             if (insertAt) {
                 break;  // a second header of the same name: keep to the first one
             }
             insertAt = i + 1;
-            sectionName = line.section;
+            sectionIndex = line.section;
         } else if (insertAt && line.kind == Line::Kind::kSection) {
             break;
         } else if (insertAt && line.kind == Line::Kind::kKey) {
@@ -200,7 +245,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     }
     if (insertAt) {
         m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(*insertAt),
-                       MakeKeyLine(sectionName, key, value));
+                       MakeKeyLine(sectionIndex, key, value));
         return;
     }
     if (!m_lines.empty() && !Trim(m_lines.back().text).empty()) {
@@ -208,12 +253,13 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         blank.section = m_lines.back().section;
         m_lines.push_back(std::move(blank));
     }
+    m_sections.emplace_back(section);
     Line header;
     header.kind = Line::Kind::kSection;
-    header.section = std::string(section);
-    header.text = "[" + header.section + "]";
+    header.section = static_cast<std::uint32_t>(m_sections.size() - 1);
+    header.text = "[" + m_sections.back() + "]";
     m_lines.push_back(std::move(header));
-    m_lines.push_back(MakeKeyLine(section, key, value));
+    m_lines.push_back(MakeKeyLine(header.section, key, value));
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -225,17 +271,19 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
-    bool found = false;
-    while (std::optional<std::size_t> index = FindKey(section, key)) {
-        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*index));
-        found = true;
-    }
+    const std::vector<bool> named = SectionsNamed(section);
+    const auto removed = std::remove_if(m_lines.begin(), m_lines.end(), [&](const Line& line) {
+        return line.kind == Line::Kind::kKey && named[line.section] && SameName(line.Key(), key);
+    });
+    const bool found = removed != m_lines.end();
+    m_lines.erase(removed, m_lines.end());
     return found;
 }
 
 bool IniFile::HasSection(std::string_view section) const {
+    const std::vector<bool> named = SectionsNamed(section);
     for (const Line& line : m_lines) {
-        if (line.kind == Line::Kind::kSection && SameName(line.section, section)) {
+        if (line.kind == Line::Kind::kSection && named[line.section]) {
             return true;
         }
     }
@@ -244,33 +292,23 @@ bool IniFile::HasSection(std::string_view section) const {
 
 std::vector<std::string> IniFile::Sections() const {
     std::vector<std::string> sections;
+    std::unordered_set<std::string> seen;
     for (const Line& line : m_lines) {
-        if (line.kind != Line::Kind::kSection) {
-            continue;
-        }
-        bool seen = false;
-        for (const std::string& s : sections) {
-            seen = seen || SameName(s, line.section);
-        }
-        if (!seen) {
-            sections.push_back(line.section);
+        if (line.kind == Line::Kind::kSection && seen.insert(Upper(SectionOf(line))).second) {
+            sections.push_back(SectionOf(line));
         }
     }
     return sections;
 }
 
 std::vector<std::string> IniFile::Keys(std::string_view section) const {
+    const std::vector<bool> named = SectionsNamed(section);
     std::vector<std::string> keys;
+    std::unordered_set<std::string> seen;
     for (const Line& line : m_lines) {
-        if (line.kind != Line::Kind::kKey || !SameName(line.section, section)) {
-            continue;
-        }
-        bool seen = false;
-        for (const std::string& k : keys) {
-            seen = seen || SameName(k, line.key);
-        }
-        if (!seen) {
-            keys.push_back(line.key);
+        if (line.kind == Line::Kind::kKey && named[line.section] &&
+            seen.insert(Upper(line.Key())).second) {
+            keys.emplace_back(line.Key());
         }
     }
     return keys;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,17 +60,33 @@ class IniFile {
     std::vector<std::string> Keys(std::string_view section) const;
 
   private:
+    /// One line as written. A damaged file can hold millions of lines, so a line keeps
+    /// only its text, the index of its section's name and where its key and value stand.
     struct Line {
-        enum class Kind { kOther, kSection, kKey };
+        enum class Kind : std::uint8_t { kOther, kSection, kKey };
+        std::string text;           ///< the line as it is written
+        std::uint32_t section = 0;  ///< index in m_sections of the section it belongs to
         Kind kind = Kind::kOther;
-        std::string text;     ///< the line as it is written
-        std::string section;  ///< the section the line belongs to (its name for kSection)
-        std::string key;      ///< kKey: the key without surrounding blanks
-        std::string value;    ///< kKey: the value as read
-    };
-    static Line MakeKeyLine(std::string_view section, std::string_view key, std::string_view value);
-    std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
+        // kKey: the key and the value as read, without the blanks around them.
+        std::uint32_t keyBegin = 0;
+        std::uint32_t keyLength = 0;
+        std::uint32_t valueBegin = 0;
+        std::uint32_t valueLength = 0;
 
+        std::string_view Key() const { return std::string_view(text).substr(keyBegin, keyLength); }
+        std::string_view RawValue() const {
+            return std::string_view(text).substr(valueBegin, valueLength);
+        }
+    };
+    static Line MakeKeyLine(std::uint32_t section, std::string_view key, std::string_view value);
+    std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
+    /// Which entries of m_sections carry this name (ignoring case).
+    std::vector<bool> SectionsNamed(std::string_view section) const;
+    const std::string& SectionOf(const Line& line) const { return m_sections[line.section]; }
+
+    /// Section names, one per header line in order; entry 0 ("") holds the lines before
+    /// the first header.
+    std::vector<std::string> m_sections{std::string()};
     std::vector<Line> m_lines;
 };
 

@@ -2,10 +2,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace kalvo {
 
-bool ParseRealField(std::string_view text, Real* value) {
+bool ParseRealField(std::string_view field, Real* value) {
+    // libstdc++ reads a long double through strtold, which runs on to the next NUL byte:
+    // a text that ends without one (a view into a longer buffer) needs a terminated copy.
+    const std::string text(field);
     const char* first = text.data();
     const char* last = first + text.size();
     if (first != last && *first == '+') {

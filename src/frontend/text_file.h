@@ -7,9 +7,11 @@
 
 namespace kalvo {
 
-/// Files larger than this are not data files of Kalvo; reading refuses them instead of
-/// filling the memory.
-inline constexpr std::size_t kMaxTextFileSize = 64u * 1024u * 1024u;
+/// Files larger than this are not data files of Kalvo; every reader refuses them instead
+/// of filling the memory. A file of nothing but line ends splits into one line per byte,
+/// and the readers keep each line with some bookkeeping, so the limit also bounds what a
+/// damaged file can cost (a few hundred megabytes at worst, for the settings file).
+inline constexpr std::size_t kMaxTextFileSize = 4u * 1024u * 1024u;
 
 enum class ReadStatus { kOk, kCannotOpen, kCannotRead };
 

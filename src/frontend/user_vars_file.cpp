@@ -83,6 +83,11 @@ FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
     if (ReadTextLines(path, read) != ReadStatus::kOk) {
         return FileResult::Failure(kCantReadFile + path);
     }
+    return LoadUserVarsLines(read, path, constants, lines);
+}
+
+FileResult LoadUserVarsLines(std::vector<std::string>& read, const std::string& path,
+                             ConstantList& constants, std::vector<std::string>& lines) {
     lines.clear();
     constants.Clear();
     std::size_t lineNumber = 0;
@@ -109,6 +114,7 @@ FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
             constants.Store(text.substr(0, at), value);
         }
     }
+    read.clear();
     return result;
 }
 

@@ -72,4 +72,9 @@ FileResult WriteUserVarsFile(const std::string& path, const std::vector<std::str
 FileResult LoadUserVarsFile(const std::string& path, ConstantList& constants,
                             std::vector<std::string>& lines);
 
+/// The part of `LoadUserVarsFile` after reading: takes the file's lines (`read`, emptied)
+/// into `lines` and `constants`. Messages name `path`.
+FileResult LoadUserVarsLines(std::vector<std::string>& read, const std::string& path,
+                             ConstantList& constants, std::vector<std::string>& lines);
+
 }  // namespace kalvo

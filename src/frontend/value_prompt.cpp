@@ -1,7 +1,6 @@
 #include "frontend/value_prompt.h"
 
 #include "display/format_real.h"
-#include "engine/float_fault.h"
 #include "frontend/field_evaluation.h"
 
 namespace kalvo {
@@ -20,18 +19,13 @@ ValuePromptOutcome ValuePromptOk(Engine& engine, int slot, const std::string& ty
     s.errorFlag = false;
     s.VarText(slot) = typed;
 
-    FieldEvaluation field;
-    try {
-        field = EvaluateField(engine, typed, false);
-    } catch (const FloatFaultError& fault) {
-        s.errorFlag = false;
-        ValuePromptOutcome outcome;
+    const FieldEvaluation field = EvaluateField(engine, typed, false);
+    ValuePromptOutcome outcome;
+    if (field.fault != FloatFault::kNone) {
         outcome.action = ValuePromptOutcome::Action::kStayFault;
-        outcome.message = fault.what();
+        outcome.message = FloatFaultMessage(field.fault);
         return outcome;
     }
-
-    ValuePromptOutcome outcome;
     if (field.check.blankFree.empty()) {
         // The engine treats an empty text as 0; the prompt insists on an expression.
         s.errorFlag = true;

@@ -17,6 +17,7 @@ VariableEditResult EvaluateVariableText(Engine& engine, int slot, const std::str
     if (evaluated.failed) {
         const ShownError shown = evaluated.Error(engine, field);
         result.error = shown.text;
+        result.fault = evaluated.fault != FloatFault::kNone;
         result.selectStart = shown.selectStart;
         result.selectLength = shown.selectLength;
         s.errorFlag = false;
@@ -28,6 +29,20 @@ VariableEditResult EvaluateVariableText(Engine& engine, int slot, const std::str
     }
     s.text = keptText;
     return result;
+}
+
+std::array<VariableEditResult, kTabVariableCount> CalculateAllVariables(
+    Engine& engine, const VariablesData& data) {
+    ApplyVariables(engine.State(), data);
+    for (int slot = 1; slot <= kTabVariableCount; ++slot) {
+        engine.State().Var(slot) = kUndefinedValue;
+    }
+    std::array<VariableEditResult, kTabVariableCount> rows;
+    for (int slot = 1; slot <= kTabVariableCount; ++slot) {
+        const auto i = static_cast<std::size_t>(slot - 1);
+        rows[i] = EvaluateVariableText(engine, slot, data.texts[i]);
+    }
+    return rows;
 }
 
 }  // namespace kalvo

@@ -99,22 +99,20 @@ MatrixCalculator::Evaluated MatrixCalculator::EvaluateText(const std::string& te
     s.usedNames.clear();
     s.usedValues.clear();
     Evaluated result;
-    try {
-        const FieldEvaluation field = EvaluateField(engine, text);
-        if (field.failed) {
-            const ShownError shown = field.Error(engine, text);
-            result.code = field.code;
-            result.message = shown.text;
-            result.selectStart = shown.selectStart;
-            result.selectLength = shown.selectLength;
-        } else {
-            result.ok = true;
-            result.value = field.value;
-        }
-    } catch (const FloatFaultError& fault) {
+    const FieldEvaluation field = EvaluateField(engine, text);
+    if (field.fault != FloatFault::kNone) {
         result.fault = true;
-        result.message = fault.what();
+        result.message = FloatFaultMessage(field.fault);
         result.selectLength = static_cast<int>(text.size());
+    } else if (field.failed) {
+        const ShownError shown = field.Error(engine, text);
+        result.code = field.code;
+        result.message = shown.text;
+        result.selectStart = shown.selectStart;
+        result.selectLength = shown.selectLength;
+    } else {
+        result.ok = true;
+        result.value = field.value;
     }
     s.errorFlag = false;
     return result;

@@ -11,6 +11,7 @@
 #include "engine/user_functions.h"
 #include "frontend/calculator_session.h"
 #include "frontend/settings.h"
+#include "frontend/user_functions_file.h"
 #include "frontend/text_file.h"
 #include "ui/dialog_service.h"
 #include "ui/engine_text.h"
@@ -84,7 +85,9 @@ void UserFuncsTab::AddModify() {
     auto function = std::make_unique<TUserFunc>(text);
     if (!function->Valid()) {
         m_dialogs.MessageBox(this, DialogService::Icon::kWarning, tr("Kalvo"),
-                             FromEngine("Invalid user function " + text));
+                             FromEngine(function->TooManyParameters()
+                                            ? TooManyParametersMessage(text)
+                                            : "Invalid user function " + text));
         return;
     }
     UserFunctions& functions = m_session.GetEngine().Functions();
@@ -151,8 +154,8 @@ void UserFuncsTab::Load() {
 
 void UserFuncsTab::LoadFile(const std::string& path, bool report) {
     std::vector<std::string> messages;
-    m_session.GetEngine().Functions().LoadFromFile(
-        path, [&messages](const std::string& message) { messages.push_back(message); });
+    LoadUserFunctionsFile(m_session.GetEngine().Functions(), path,
+                          [&messages](const std::string& message) { messages.push_back(message); });
     ShowFunctions();
     if (report) {
         for (const std::string& message : messages) {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "frontend/calculator_session.h"
+#include "frontend/field_evaluation.h"
 #include "frontend/settings.h"
 #include "frontend/user_vars_file.h"
 #include "ui/dialog_service.h"
@@ -70,17 +71,19 @@ void UserVarsTab::AddModify() {
     EngineState& state = engine.State();
     const std::string keptText = state.text;
     state.errorFlag = false;
-    const Real value = engine.Evaluate(ToEngine(m_expression->text()));
+    const TextEvaluation evaluated = EvaluateText(engine, ToEngine(m_expression->text()));
     state.text = keptText;
-    if (state.errorFlag) {
+    if (evaluated.failed) {
         state.errorFlag = false;
         m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
-                             FromEngine(engine.ErrorText(state.errorCode) + ": position " +
-                                        std::to_string(state.errorPos)));
+                             FromEngine(evaluated.fault != FloatFault::kNone
+                                            ? std::string(FloatFaultMessage(evaluated.fault))
+                                            : engine.ErrorText(evaluated.code) + ": position " +
+                                                  std::to_string(evaluated.pos)));
         return;
     }
-    const StoreConstantResult stored =
-        StoreConstant(state.constants, state.display, m_session.Digits(), name, value);
+    const StoreConstantResult stored = StoreConstant(state.constants, state.display,
+                                                     m_session.Digits(), name, evaluated.value);
     const int row = ApplyToUserVarLines(m_lines, name, stored, true);
     ShowLines(row);
 }

@@ -98,6 +98,14 @@ void VariablesTab::EvaluateRow(int slot) {
     if (!result.evaluated) {
         return;
     }
+    if (result.fault) {
+        // As the evaluation cycle shows it; the slot keeps its value.
+        m_error->clear();
+        field->setFocus();
+        m_dialogs.MessageBox(this, DialogService::Icon::kError, tr("Kalvo"),
+                             FromEngine(result.error));
+        return;
+    }
     if (!result.ok) {
         m_error->setText(FromEngine(result.error));
         field->setFocus();

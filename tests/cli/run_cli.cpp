@@ -23,7 +23,7 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 }  // namespace
 
-CliRun RunCli(const std::string& arguments, const std::string& input) {
+CliRun RunCli(const std::string& arguments, const std::string& input, std::size_t memoryLimitKiB) {
     const auto dir = std::filesystem::temp_directory_path();
     const std::string stem = (dir / ("kalvo-cli-test-" + std::to_string(::getpid()))).string();
     {
@@ -33,9 +33,14 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     // An empty home folder of its own, so that no user's files take part in a test.
     const std::string home = stem + ".home";
     std::filesystem::create_directories(home);
-    const std::string command = "KALVO_HOME='" + home + "' '" + std::string(KALVO_CLI_PATH) + "' " +
-                                arguments + " < '" + stem + ".in' > '" + stem + ".out' 2> '" +
-                                stem + ".err'";
+#ifdef __SANITIZE_ADDRESS__
+    memoryLimitKiB = 0;
+#endif
+    const std::string limit =
+        memoryLimitKiB > 0 ? "ulimit -v " + std::to_string(memoryLimitKiB) + "; " : "";
+    const std::string command = limit + "KALVO_HOME='" + home + "' '" +
+                                std::string(KALVO_CLI_PATH) + "' " + arguments + " < '" + stem +
+                                ".in' > '" + stem + ".out' 2> '" + stem + ".err'";
     CliRun run;
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

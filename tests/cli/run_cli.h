@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,11 @@ struct CliRun {
     std::string errors;              ///< standard error
 };
 
-/// Runs kalvo-cli with the given option string (shell words) and standard input.
-CliRun RunCli(const std::string& arguments, const std::string& input);
+/// Runs kalvo-cli with the given option string (shell words) and standard input. A
+/// `memoryLimitKiB` other than 0 caps the program's address space (ignored in builds with
+/// AddressSanitizer, which reserves more than any such cap).
+CliRun RunCli(const std::string& arguments, const std::string& input,
+              std::size_t memoryLimitKiB = 0);
 
 /// Runs kalvo-cli without input and expects the exit status, no standard output, and
 /// `message` somewhere on standard error.

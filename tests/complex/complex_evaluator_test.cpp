@@ -178,6 +178,7 @@ TEST_F(ComplexEvaluatorTest, ErrorsAndPositions) {
         {"comp with three arguments", "comp(1,2,3)", kErrSyntax, 9, 1},
         {"comp without its closing parenthesis", "comp(1,2", kErrMissingClosing, 8, 1},
         {"undefined variable, prompt cancelled", "comp(1,1)*Y", kErrUserBreak, 11, 1},
+        {"end marker inside the text", "comp(1,0)\x7F+comp(5,0)", kErrSyntax, 10, 1},
     };
     for (const ErrorRow& row : rows) {
         SCOPED_TRACE(row.name);

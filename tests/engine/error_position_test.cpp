@@ -81,6 +81,10 @@ TEST_F(ErrorPositionTest, TextThatNoRuleConsumesIsAnError) {
         {"comma_after_a_product", "2*3,9", 0, 4, 1},
         {"second_square_after_a_product", "2*3\xB2\xB2", 0, 5, 1},
         {"semicolon_after_a_sum", "1+2;", 0, 4, 1},
+        // The end marker's own character would otherwise end the text unseen.
+        {"end_marker_inside", "1+2\x7F+5", 0, 4, 1},
+        {"end_marker_first", "\x7F", 0, 1, 1},
+        {"end_marker_in_an_argument", "sin(1\x7F)", 0, 6, 1},
     });
     // A leftover ")" still ends the evaluation quietly; the parenthesis check rejects it
     // before the calculator evaluates.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/engine_fixture.h"
+#include "engine/error_codes.h"
 
 namespace kalvo::test {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 constexpr Real kPiL = 3.14159265358979324L;
 
 class NumericalOperatorsTest : public EngineFixture {
-protected:
+  protected:
     NumericalOperatorsTest() { S().Var(kSlotX) = 7; }
 
     Outcome ExpectError(const std::string& text, int code, int pos) {
@@ -152,6 +153,73 @@ TEST_F(NumericalOperatorsTest, ExtremumErrors) {
     ASSERT_TRUE(out.error);
     EXPECT_EQ(out.code, 22);
     EXPECT_EQ(S().Var(kSlotX), 7);
+}
+
+TEST_F(NumericalOperatorsTest, SignAfterPowerReachesEveryOperator) {
+    struct Row {
+        const char* name;
+        std::string signedText;
+        std::string parenthesised;
+    } rows[] = {
+        {"integral", "2^-integral(0,1,X)", "2^(-integral(0,1,X))"},
+        {"min", "2^-min(0,2,(X-1)^2+1)", "2^(-min(0,2,(X-1)^2+1))"},
+        {"max", "2^-max(0,2,X)", "2^(-max(0,2,X))"},
+        {"solve", "2^-solve(0,2,X-1)", "2^(-solve(0,2,X-1))"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Real value = Value(row.signedText);
+        EXPECT_TRUE(Near(value, Value(row.parenthesised), 1e-15L));
+        EXPECT_LT(value, 1) << "a negative exponent of 2";
+    }
+}
+
+TEST_F(NumericalOperatorsTest, IntegralsWorthZeroSettleOnTheShareOfTheAbsoluteIntegral) {
+    // The estimates are rounding noise whose texts never agree; they count as settled once
+    // they differ by less than 10^-precision of the integral of |f|.
+    const struct {
+        const char* name;
+        std::string text;
+        std::string absolute;
+    } rows[] = {
+        {"sine_over_a_period", "integral(0,2*pi,sin(X))", "integral(0,2*pi,abs(sin(X)))"},
+        {"cosine_over_half_a_period", "integral(0,pi,cos(X))", "integral(0,pi,abs(cos(X)))"},
+        {"odd_polynomial", "integral(-1,1,X^3-X)", "integral(-1,1,abs(X^3-X))"},
+        {"orthogonal_product", "integral(0,2*pi,sin(3*X)*cos(X))",
+         "integral(0,2*pi,abs(sin(3*X)*cos(X)))"},
+    };
+    S().angleUnit = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.pumps = 0;
+        const Real value = Value(row.text);
+        EXPECT_LT(host.pumps, 1000) << "a few passes, not thousands";
+        EXPECT_LE(std::fabs(value), 1e-9L * Value(row.absolute));
+    }
+}
+
+TEST_F(NumericalOperatorsTest, IntegralsThatNeverSettleEndWithSingularity) {
+    const struct {
+        const char* name;
+        std::string text;
+        int pos;
+    } rows[] = {
+        {"pole_at_the_bound", "integral(0,1,1/X)", 17},
+        {"pole_inside", "integral(-1,2,1/X^2)", 20},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.pumps = 0;
+        ExpectError(row.text, kErrSingularity, row.pos);
+        EXPECT_LT(host.pumps, 1 << 19) << "the pass limit ends the doubling";
+    }
+}
+
+TEST_F(NumericalOperatorsTest, SolveStopsAtAJumpWithinItsStepLimit) {
+    // The bisection closes in on 0 without ever reaching it: |f| stays 1.
+    host.pumps = 0;
+    ExpectError("solve(-1,2,X/abs(X))", kErrSingularity, 20);
+    EXPECT_LT(host.pumps, 2000);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // nesting, and loading ".FNC" files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -10,12 +11,13 @@
 #include "engine/engine_fixture.h"
 #include "engine/error_codes.h"
 #include "engine/user_functions.h"
+#include "frontend/user_functions_file.h"
 
 namespace kalvo::test {
 namespace {
 
 class UserFunctionsTest : public EngineFixture {
-protected:
+  protected:
     void Define(std::initializer_list<const char*> lines) {
         for (const char* line : lines) {
             ASSERT_TRUE(engine.Functions().Add(line, Sink())) << line;
@@ -96,7 +98,8 @@ TEST_F(UserFunctionsTest, CallsSubstituteTheArgumentText) {
     }
     EXPECT_TRUE(Near(Value("solve(0,2,sq(X)-2)"), std::sqrt(2.0L), 1e-14L));
     Value("sq(X)");
-    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"X", "X"})) << "read once per occurrence";
+    EXPECT_EQ(S().usedNames.ToVector(), (std::vector<std::string>{"X", "X"}))
+        << "read once per occurrence";
 }
 
 TEST_F(UserFunctionsTest, MissingArguments) {
@@ -164,6 +167,15 @@ TEST_F(UserFunctionsTest, CallsNestUpToSixtyFourDeep) {
     EXPECT_EQ(S().userFuncErrorCode, 2);
 }
 
+TEST_F(UserFunctionsTest, EndMarkerInABodyIsASyntaxErrorThere) {
+    Define({"f(x)=x+1\x7F+100"});
+    Outcome out = Run("f(1)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrUserFunction);
+    EXPECT_EQ(S().userFuncErrorCode, kErrSyntax);
+    EXPECT_EQ(S().userFuncErrorPos, 3);
+}
+
 TEST_F(UserFunctionsTest, ValueTakesPostfixButNoOperand) {
     Define({"f(x)=x^2"});
     EXPECT_EQ(Value("f(3)\xB2"), 81);
@@ -186,7 +198,8 @@ TEST_F(UserFunctionsTest, RecursionStopsWithStackOverflow) {
         ASSERT_TRUE(out.error);
         EXPECT_EQ(out.code, 27);
         EXPECT_EQ(S().userFuncErrorCode, 2);
-        EXPECT_EQ(engine.ErrorText(27).rfind("User Function Error \"Stack overflow position: ", 0), 0u);
+        EXPECT_EQ(engine.ErrorText(27).rfind("User Function Error \"Stack overflow position: ", 0),
+                  0u);
     }
     // The depth counter is back to zero: a call still works.
     Define({"one(x)=x"});
@@ -209,7 +222,7 @@ TEST_F(UserFunctionsTest, LoadsFilesWithAnyLineEnd) {
         SCOPED_TRACE(row.name);
         messages.clear();
         std::string path = WriteFile(std::string("kalvo_") + row.name + ".FNC", row.bytes);
-        EXPECT_TRUE(engine.Functions().LoadFromFile(path, Sink()));
+        EXPECT_TRUE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
         EXPECT_TRUE(messages.empty());
         ASSERT_EQ(engine.Functions().Count(), 4) << "a load replaces the functions";
         EXPECT_EQ(engine.Functions().Items(0).DefinitionText(), ";my functions");
@@ -221,9 +234,8 @@ TEST_F(UserFunctionsTest, LoadsFilesWithAnyLineEnd) {
 }
 
 TEST_F(UserFunctionsTest, RejectedLineStopsTheLoad) {
-    std::string path =
-        WriteFile("kalvo_rejected.FNC", "f(x)=x+1\r\nbad line\r\ng(x)=x\r\n");
-    EXPECT_FALSE(engine.Functions().LoadFromFile(path, Sink()));
+    std::string path = WriteFile("kalvo_rejected.FNC", "f(x)=x+1\r\nbad line\r\ng(x)=x\r\n");
+    EXPECT_FALSE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
     EXPECT_EQ(messages, std::vector<std::string>{"Invalid functions bad line"});
     ASSERT_EQ(engine.Functions().Count(), 1);
     EXPECT_EQ(Value("f(1)"), 2);
@@ -233,10 +245,135 @@ TEST_F(UserFunctionsTest, RejectedLineStopsTheLoad) {
 TEST_F(UserFunctionsTest, MissingFileKeepsWhatIsLoaded) {
     Define({"f(x)=x+1"});
     const std::string path = ::testing::TempDir() + "kalvo_no_such_dir/none.FNC";
-    EXPECT_FALSE(engine.Functions().LoadFromFile(path, Sink()));
+    EXPECT_FALSE(LoadUserFunctionsFile(engine.Functions(), path, Sink()));
     EXPECT_EQ(messages, std::vector<std::string>{"Cannot load " + path + "!"});
     EXPECT_EQ(engine.Functions().Count(), 1);
     EXPECT_EQ(Value("f(1)"), 2);
+}
+
+// A parameter list "p1,p2,...,pN" and the call arguments "1,2,...,N".
+std::string Numbered(const char* prefix, int count) {
+    std::string text;
+    for (int k = 1; k <= count; ++k) {
+        text += (k > 1 ? "," : "") + std::string(prefix) + std::to_string(k);
+    }
+    return text;
+}
+
+TEST_F(UserFunctionsTest, ParameterThatIsItsOwnPlaceholderIsPreparedOnce) {
+    // The parameter is the character with code 1, which is also its placeholder; the
+    // whole-word search must not find the replacement again.
+    struct Row {
+        const char* name;
+        std::string line;
+        std::string workBody;
+    } rows[] = {
+        {"name_is_equals_sign", "=(\x01", "(\x01"},
+        {"twice", "f(\x01)=\x01+\x01", "\x01+\x01"},
+        {"second_is_code_two", "f(a,\x02)=a*\x02", "\x01*\x02"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TUserFunc f(row.line);
+        EXPECT_TRUE(f.Valid());
+        EXPECT_EQ(f.WorkBody(), row.workBody);
+    }
+}
+
+TEST_F(UserFunctionsTest, LongBodiesArePreparedWhole) {
+    // 200,000 occurrences of each parameter, and as many words that only contain them.
+    constexpr int kTerms = 200000;
+    std::string body;
+    for (int i = 0; i < kTerms; ++i) {
+        body += "a*b+ab+";
+    }
+    body += "0";
+    ASSERT_TRUE(engine.Functions().Add("f(a,b)=" + body, Sink()));
+    TUserFunc& f = engine.Functions().Items(0);
+    const std::string& work = f.WorkBody();
+    EXPECT_EQ(std::count(work.begin(), work.end(), '\x01'), kTerms);
+    EXPECT_EQ(std::count(work.begin(), work.end(), '\x02'), kTerms);
+    EXPECT_EQ(f.ParameterCount(), 2);
+    // "ab" is not a parameter but a name; a named constant here.
+    S().constants.Store("ab", 1);
+    EXPECT_EQ(Value("f(3,4)"), static_cast<Real>(kTerms) * (3 * 4 + 1));
+}
+
+TEST_F(UserFunctionsTest, ParametersUpToTheLimitWorkAndMoreAreRefusedByName) {
+    const int limit = TUserFunc::kMaxParameters;
+    std::string sum;
+    for (int k = 1; k <= limit; ++k) {
+        sum += (k > 1 ? "+p" : "p") + std::to_string(k);
+    }
+    Define({("s(" + Numbered("p", limit) + ")=" + sum).c_str()});
+    std::string call = "s(";
+    Real expected = 0;
+    for (int k = 1; k <= limit; ++k) {
+        call += (k > 1 ? "," : "") + std::to_string(k * k);
+        expected += k * k;
+    }
+    EXPECT_EQ(Value(call + ")"), expected);
+
+    for (int count : {limit + 1, 45, 100000}) {
+        SCOPED_TRACE(count);
+        messages.clear();
+        const std::string line = "t(" + Numbered("p", count) + ")=p1";
+        TUserFunc f(line);
+        EXPECT_FALSE(f.Valid());
+        EXPECT_TRUE(f.TooManyParameters());
+        EXPECT_FALSE(engine.Functions().Add(line, Sink()));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], TooManyParametersMessage(line));
+        EXPECT_NE(messages[0].find(std::to_string(limit)), std::string::npos);
+    }
+}
+
+TEST_F(UserFunctionsTest, ExpandedTextIsBounded) {
+    // Each level doubles the argument: the text would reach gigabytes.
+    Define({"g(x)=g(x+x)"});
+    Outcome out = Run("g(1)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrUserFunction);
+    EXPECT_EQ(S().userFuncErrorCode, kErrStackOverflow);
+
+    // One call whose own expansion is too long is marked whole.
+    Define({"wide(x)=x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x"});
+    const std::string longArgument(UserFunctions::kMaxExpandedLength / 16 + 1, '1');
+    const std::string call = "1+wide(" + longArgument + ")";
+    out = Run(call);
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrStackOverflow);
+    EXPECT_EQ(out.pos, 3);
+    EXPECT_EQ(out.length, static_cast<int>(call.size()) - 2);
+
+    // Nothing of the failed calls is still counted: the longest argument that fits works
+    // ("1+0+0...+0", 16 times, with the 15 "+" between them).
+    std::string fitting = "1";
+    while (fitting.size() + 2 <= (UserFunctions::kMaxExpandedLength - 15) / 16) {
+        fitting += "+0";
+    }
+    const Outcome fits = Run("wide(" + fitting + ")");
+    EXPECT_FALSE(fits.error) << "error " << fits.code << " at " << fits.pos;
+    EXPECT_EQ(fits.value, 16);
+}
+
+TEST_F(UserFunctionsTest, BreakStopsFunctionsThatBranchIntoThemselves) {
+    // 2^64 calls: only the break ends it, at the poll of the third call.
+    Define({"b(x)=b(x)+b(x)"});
+    S().breakRequested = true;
+    host.confirmBreakAt = 3;
+    Outcome out = Run("b(1)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrUserFunction);
+    EXPECT_EQ(S().userFuncErrorCode, kErrUserBreak);
+    EXPECT_EQ(host.breakQuestions, 3);
+
+    // A break confirmed at the first call is the plain "User break".
+    host.breakQuestions = 0;
+    host.confirmBreakAt = 1;
+    out = Run("1+b(1)");
+    ASSERT_TRUE(out.error);
+    EXPECT_EQ(out.code, kErrUserBreak);
 }
 
 }  // namespace

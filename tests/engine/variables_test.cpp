@@ -2,15 +2,18 @@
 // the used-names lists, the loop construct and break polling.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "engine/engine_fixture.h"
+#include "engine/error_codes.h"
 
 namespace kalvo::test {
 namespace {
 
 class VariablesTest : public EngineFixture {
-protected:
+  protected:
     void ExpectError(const std::string& text, int code, int pos, int length) {
         SCOPED_TRACE(text);
         Outcome out = Run(text);
@@ -19,7 +22,7 @@ protected:
         EXPECT_EQ(out.pos, pos);
         EXPECT_EQ(out.length, length);
     }
-    std::vector<Real> UsedValues() { return S().usedValues; }
+    std::vector<Real> UsedValues() { return S().usedValues.Kept(); }
 };
 
 TEST_F(VariablesTest, UndefinedVariableOpensThePromptAndOkStoresTextAndValue) {
@@ -251,6 +254,55 @@ TEST_F(VariablesTest, BreakDeclinedKeepsAsking) {
     host.breakQuestions = 0;
     EXPECT_EQ(Value("forJtoKstepMdo(?+J)"), 12);
     EXPECT_EQ(host.breakQuestions, 0) << "no request, no question";
+}
+
+TEST_F(VariablesTest, DefinitionsThatLeadBackToTheirVariableAreUndefined) {
+    struct Row {
+        const char* name;
+        std::map<int, std::string> definitions;
+        std::string text;
+        int pos;
+        std::vector<int> edited;  ///< each definition is evaluated once
+    } rows[] = {
+        {"self", {{kSlotX, "X+1"}}, "X", 1, {kSlotX}},
+        {"pair", {{kSlotV, "I*V%"}, {kSlotI, "V"}}, "2*V+1", 3, {kSlotV, kSlotI}},
+        {"through_a_third",
+         {{kSlotX, "Y"}, {kSlotY, "Z+1"}, {kSlotZ, "2*X"}},
+         "1+X",
+         3,
+         {kSlotX, kSlotY, kSlotZ}},
+        {"inside_an_argument", {{kSlotW, "sin(W)"}}, "cos(W)", 5, {kSlotW}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.editedSlots.clear();
+        host.variableEdits = row.definitions;
+        for (const auto& [slot, text] : row.definitions) {
+            S().Var(slot) = kUndefinedValue;
+            S().VarText(slot) = text;
+        }
+        Outcome out = Run(row.text);
+        ASSERT_TRUE(out.error) << "gave " << static_cast<double>(out.value);
+        EXPECT_EQ(out.code, kErrUndefined);
+        EXPECT_EQ(engine.ErrorText(out.code), "Undefined");
+        EXPECT_EQ(out.pos, row.pos);
+        EXPECT_EQ(out.length, 1);
+        EXPECT_EQ(host.editedSlots, row.edited);
+        for (const auto& [slot, text] : row.definitions) {
+            EXPECT_EQ(S().Var(slot), kUndefinedValue) << EngineState::Letter(slot);
+        }
+    }
+}
+
+TEST_F(VariablesTest, ACycleLeavesNothingBehind) {
+    host.variableEdits = {{kSlotX, "X+1"}, {kSlotY, "Z+1"}, {kSlotZ, "2"}};
+    S().VarText(kSlotX) = "X+1";
+    S().VarText(kSlotY) = "Z+1";
+    S().VarText(kSlotZ) = "2";
+    ASSERT_TRUE(Run("X").error);
+    // A chain without a cycle, read right after it, is calculated as usual.
+    EXPECT_EQ(Value("Y*2"), 6);
+    EXPECT_EQ(S().Var(kSlotZ), 2);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ using kalvo::CalculatorSession;
 using kalvo::ResultLine;
 
 class SessionTest : public ::testing::Test {
-protected:
+  protected:
     kalvo::SilentHost m_host;
     CalculatorSession m_session{m_host};
 };
@@ -93,6 +93,37 @@ TEST_F(SessionTest, FloatingPointFaultIsReportedAndRecordsNothing) {
     EXPECT_EQ(m_session.State().lastAnswer, 2);
     EXPECT_EQ(m_session.State().Var(kalvo::kSlotX), kalvo::kUndefinedValue);
     EXPECT_EQ(m_session.History().size(), 1u);
+}
+
+TEST_F(SessionTest, ListLimitKeepsTheNewestEntriesAndStillHandsOutTheTapeLine) {
+    const struct {
+        const char* name;
+        std::size_t limit;
+    } rows[] = {{"none", 0}, {"two", 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        kalvo::SilentHost host;
+        CalculatorSession session(host);
+        session.SetListLimit(row.limit);
+        for (const char* input : {"1", "2", "3", "1", "4"}) {
+            ResultLine line = session.Evaluate(input, true);
+            EXPECT_EQ(line.tapeLine, std::string(input) + " = " + line.text + "; ");
+        }
+        EXPECT_EQ(session.History().size(), row.limit);
+        EXPECT_EQ(session.Results().size(), row.limit);
+        EXPECT_EQ(session.Tape().size(), row.limit);
+        if (row.limit == 2) {
+            EXPECT_EQ(session.History()[0], "4");
+            EXPECT_EQ(session.History()[1], "1");
+        }
+        // An input that fell off the history comes back as a new entry.
+        session.Evaluate("2", true);
+        EXPECT_EQ(session.History().size(), row.limit);
+        if (row.limit > 0) {
+            EXPECT_EQ(session.History().front(), "2");
+        }
+        EXPECT_FALSE(session.SetBase(kalvo::kHex, "5", true).tapeLine.empty());
+    }
 }
 
 TEST_F(SessionTest, BaseSwitchEvaluatesFirstThenWritesItsTapeLine) {

@@ -31,6 +31,8 @@ TEST(HelpIndexTest, PageTextIsTheVisibleTextWithReferencesDecoded) {
          "<&> \xC2\xB6 \xC2\xB2 \xC2\xB0"},
         {"numeric references", "&#65;&#x42;&#182;", "", "AB\xC2\xB6"},
         {"unknown or broken references kept", "&bogus; & &#xZZ; &amp", "", "&bogus; & &#xZZ; &amp"},
+        {"a reference spans at most twelve bytes", "&#0000000065;&#00000000066;", "",
+         "A&#00000000066;"},
         {"comments skipped", "a<!-- <b>no</b> -->b", "", "ab"},
         {"an unclosed tag ends the text", "text<p class=\"x", "", "text"},
         {"a page without a title is named by its file", "<p>x</p>", "page.html", "x"},
@@ -129,6 +131,28 @@ TEST(HelpIndexTest, ExcerptsOfLongPagesAreCutAtWordsAndMarked) {
     EXPECT_NE(excerpt.find("needle"), std::string::npos);
     EXPECT_LE(excerpt.size(), 170U);
     EXPECT_EQ(excerpt.find("filler0 "), std::string::npos);
+}
+
+TEST(HelpIndexTest, ExcerptsOfDamagedTextStayShort) {
+    // Text that is not UTF-8: a word that is one long run of continuation bytes, as a
+    // damaged page may hold.
+    const std::string run(400, '\x90');
+    const struct {
+        const char* name;
+        std::string html;
+    } rows[] = {
+        {"after a long word", std::string(100, 'a') + " " + run},
+        {"at the start", run},
+        {"between long words", std::string(100, 'a') + " " + run + " " + std::string(100, 'c')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        HelpIndex index;
+        index.Add(ExtractHelpPage("damaged.html", row.html));
+        const std::vector<HelpHit> hits = index.Search(run.substr(0, 10));
+        ASSERT_EQ(hits.size(), 1U);
+        EXPECT_LE(hits[0].excerpt.size(), 170U);
+    }
 }
 
 TEST(HelpIndexTest, ResultsPageLinksEveryHitAndEscapesTheTexts) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 namespace kalvo {
 namespace {
 
@@ -31,6 +34,29 @@ TEST(ParseRealField, RefusesAnythingElseAndKeepsTheValue) {
         Real value = 42;
         EXPECT_FALSE(ParseRealField(text, &value));
         EXPECT_EQ(value, 42);
+    }
+}
+
+TEST(ParseRealField, ReadsOnlyTheFieldOfALongerText) {
+    // The field is the start of a longer buffer: what follows it is not part of the number,
+    // and nothing after the field's end is read (the sanitizer build checks that, the
+    // field being copied to a buffer of its own length).
+    const struct {
+        const char* buffer;
+        std::size_t length;
+        bool ok;
+        Real value;
+    } rows[] = {
+        {"12", 1, true, 1},     {"1.5e3", 3, true, 1.5L}, {"2e", 1, true, 2},
+        {"1x", 2, false, 42},   {"n!(5", 4, false, 42},   {"info", 3, false, 42},
+        {"nan1", 3, false, 42},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.buffer);
+        Real value = 42;
+        const std::vector<char> field(row.buffer, row.buffer + row.length);
+        EXPECT_EQ(ParseRealField(std::string_view(field.data(), field.size()), &value), row.ok);
+        EXPECT_EQ(value, row.value);
     }
 }
 

@@ -40,17 +40,19 @@ TEST_P(ValuePromptOkTest, ClassifiesTheTypedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ValuePromptOkTest,
-    ::testing::Values(
-        OkRow{"Sum", "1 + 2", ValuePromptOutcome::Action::kClose, "", 0, 0},
-        OkRow{"OnlyBlanks", "   ", ValuePromptOutcome::Action::kStayEmpty, "", 0, 0},
-        OkRow{"Empty", "", ValuePromptOutcome::Action::kStayEmpty, "", 0, 0},
-        // "1+(2" lacks its ")" at blank-free position 4; two blanks lie before it.
-        OkRow{"MissingCloseAfterBlanks", "1 + (2", ValuePromptOutcome::Action::kStayError,
-              ErrorMessage(kErrMissingClosing) + ": position 6", 5, 1},
-        OkRow{"SurplusClose", "2)", ValuePromptOutcome::Action::kStayError,
-              ErrorMessage(kErrTooManyClosing) + ": position 2", 1, 1},
-        OkRow{"EngineSyntaxError", "1 +*2", ValuePromptOutcome::Action::kStayError,
-              ErrorMessage(kErrSyntax) + ": position 4", 3, 1}),
+    ::testing::Values(OkRow{"Sum", "1 + 2", ValuePromptOutcome::Action::kClose, "", 0, 0},
+                      OkRow{"OnlyBlanks", "   ", ValuePromptOutcome::Action::kStayEmpty, "", 0, 0},
+                      OkRow{"Empty", "", ValuePromptOutcome::Action::kStayEmpty, "", 0, 0},
+                      // "1+(2" lacks its ")" at blank-free position 4; two blanks lie before it.
+                      OkRow{"MissingCloseAfterBlanks", "1 + (2",
+                            ValuePromptOutcome::Action::kStayError,
+                            ErrorMessage(kErrMissingClosing) + ": position 6", 5, 1},
+                      OkRow{"SurplusClose", "2)", ValuePromptOutcome::Action::kStayError,
+                            ErrorMessage(kErrTooManyClosing) + ": position 2", 1, 1},
+                      OkRow{"EngineSyntaxError", "1 +*2", ValuePromptOutcome::Action::kStayError,
+                            ErrorMessage(kErrSyntax) + ": position 4", 3, 1},
+                      OkRow{"FloatingPointFault", "1E40000", ValuePromptOutcome::Action::kStayFault,
+                            "Floating point overflow", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ValuePromptOk, SuccessStoresTheValueAndLeavesTheBlankFreeText) {
@@ -91,7 +93,7 @@ TEST(ValuePromptValueText, UndefinedAndDefinedSlots) {
 /// A host whose prompt answers with scripted texts, as a user typing and pressing OK
 /// until the prompt closes, or cancelling when the script runs out.
 class ScriptedPromptHost : public SilentHost {
-public:
+  public:
     Engine* engine = nullptr;
     std::deque<std::string> typed;
     int prompts = 0;
@@ -120,6 +122,20 @@ TEST(ValuePromptFlow, UndefinedVariableIsAskedForAndDefinedByTheBlankFreeText) {
     EXPECT_EQ(host.prompts, 1);
     EXPECT_EQ(engine.State().VarText(kSlotX), "3+4");
     EXPECT_EQ(engine.State().text, "X*2") << "the outer expression is restored";
+}
+
+TEST(ValuePromptFlow, TextThatNamesTheVariableItselfIsRefused) {
+    // "X+1" typed for X makes X's definition read X again: an error the prompt shows,
+    // not the undefined marker plus one.
+    ScriptedPromptHost host;
+    Engine engine(host);
+    host.engine = &engine;
+    host.typed = {"X+1", "5"};
+    Real value = engine.Evaluate("X*2");
+    EXPECT_FALSE(engine.State().errorFlag);
+    EXPECT_EQ(value, 10.0L);
+    EXPECT_EQ(host.prompts, 1);
+    EXPECT_EQ(engine.State().VarText(kSlotX), "5");
 }
 
 TEST(ValuePromptFlow, CancelAfterAFailedOkKeepsTheTypedTextAndBreaks) {

@@ -60,6 +60,24 @@ TEST_F(UserFuncsTabTest, InvalidTextGivesTheWarningAndChangesNothing) {
     EXPECT_EQ(FunctionCount(), 1);
 }
 
+TEST_F(UserFuncsTabTest, TooManyParametersNameTheLimit) {
+    // 32 parameters a..z, aa..ff; the name field takes letters only.
+    QString parameters;
+    QString body;
+    for (int k = 0; k <= TUserFunc::kMaxParameters; ++k) {
+        const QString name =
+            k < 26 ? QString(QChar('a' + k)) : QString(QChar('a' + k - 26)).repeated(2);
+        parameters += (k > 0 ? "," : "") + name;
+        body += (k > 0 ? "+" : "") + name;
+    }
+    dialogs.messagesExpected = true;
+    Add("many(" + parameters + ")", body);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    const std::string text = "many(" + parameters.toStdString() + ") = " + body.toStdString();
+    EXPECT_EQ(dialogs.messages[0], QString::fromLatin1(TooManyParametersMessage(text)));
+    EXPECT_EQ(FunctionCount(), 0);
+}
+
 TEST_F(UserFuncsTabTest, DeleteRemovesTheSelectedLinesFunction) {
     Add(QStringLiteral("a(x)"), QStringLiteral("x+1"));
     Add(QStringLiteral("b(x)"), QStringLiteral("x+2"));

@@ -24,6 +24,7 @@ class UserVarsTabTest : public HomeWindowTest {
         return QString::fromLatin1(name) + " = " + Shown(value);
     }
     ConstantList& Constants() { return window->Session().State().constants; }
+    EngineState& State() { return window->Session().State(); }
 };
 
 TEST_F(UserVarsTabTest, AddedVariableIsListedAndUsableInExpressions) {
@@ -64,6 +65,34 @@ TEST_F(UserVarsTabTest, WrongEntriesAreReportedInABox) {
         << dialogs.messages[2].toStdString();
     EXPECT_TRUE(UserVarLines().isEmpty());
     EXPECT_FALSE(window->Session().State().errorFlag);
+}
+
+TEST_F(UserVarsTabTest, FaultsInAddAndModifyAreReportedAndKeepTheVariables) {
+    Add(QStringLiteral("kept"), QStringLiteral("7"));
+    dialogs.messagesExpected = true;
+    State().text = "engine text";
+    const struct {
+        const char* name;
+        const char* variable;
+        const char* expression;
+        const char* message;
+    } rows[] = {
+        {"add_overflow", "fresh", "1E4000*1E4000", "Floating point overflow"},
+        {"modify_overflow", "kept", "exp(1E6)", "Floating point overflow"},
+        {"modify_division", "kept", "0^-1", "Floating point division by zero"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.messages.clear();
+        Add(QString::fromLatin1(row.variable), QString::fromLatin1(row.expression));
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0], QString::fromLatin1(row.message));
+        EXPECT_EQ(UserVarLines(), QStringList{Line("kept", 7)});
+        EXPECT_EQ(Constants().Count(), 1U);
+        EXPECT_EQ(Constants().Find("kept")->value, 7);
+        EXPECT_EQ(State().text, "engine text");
+        EXPECT_FALSE(State().errorFlag);
+    }
 }
 
 TEST_F(UserVarsTabTest, DeletingTheFirstLoadedLineRemovesExactlyItsVariable) {

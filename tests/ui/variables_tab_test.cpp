@@ -66,6 +66,52 @@ TEST_F(VariablesTabTest, ErrorShowsMappedPositionAndKeepsValueAndEngineText) {
     EXPECT_TRUE(Find<QLabel>("lbVarError")->text().isEmpty());
 }
 
+TEST_F(VariablesTabTest, FaultIsShownInABoxAndKeepsTheRow) {
+    Type(Expression(2), QStringLiteral("4"));
+    Button("bbCalc2")->click();
+    State().text = "kept";
+    dialogs.messagesExpected = true;
+    const struct {
+        const char* name;
+        const char* typed;
+        const char* message;
+    } rows[] = {
+        {"literal_overflow", "1E40000", "Floating point overflow"},
+        {"invalid_operation", "1E10 & 1", "Invalid floating point operation"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.messages.clear();
+        Type(Expression(2), QString::fromLatin1(row.typed));
+        Button("bbCalc2")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0], QString::fromLatin1(row.message));
+        EXPECT_EQ(State().Var(kSlotY), 4);
+        EXPECT_EQ(State().VarText(kSlotY), "4");
+        EXPECT_EQ(Value(2)->text(), Shown(4));
+        EXPECT_EQ(State().text, "kept");
+        EXPECT_FALSE(State().errorFlag);
+    }
+    // The next calculation works as before.
+    dialogs.messagesExpected = false;
+    Type(Expression(2), QStringLiteral("5"));
+    Button("bbCalc2")->click();
+    EXPECT_EQ(State().Var(kSlotY), 5);
+}
+
+TEST_F(VariablesTabTest, LoadedFileWithAFaultingRowCalculatesTheOthers) {
+    const QString path = HomePath("fault.VAR");
+    WriteBytes(path, "1\n2\n3\n4\n5\n4\n7\n8\n9\n1\n1E40000\n2*3\n");
+    dialogs.onOpenFile = [&path](const QString&) { return path; };
+    dialogs.messagesExpected = true;
+    Button("bbLoadVars")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0], QStringLiteral("Floating point overflow"));
+    EXPECT_EQ(State().Var(kSlotX), kUndefinedValue);
+    EXPECT_EQ(Value(2)->text(), Shown(6));
+    EXPECT_EQ(Expression(1)->text(), QStringLiteral("1E40000"));
+}
+
 TEST_F(VariablesTabTest, CalculateAllLetsARowUseARowBelowIt) {
     Type(Expression(1), QStringLiteral("Y+1"));
     Type(Expression(2), QStringLiteral("3"));

@@ -21,10 +21,12 @@ inline constexpr Real kGaussWeights[kGaussPairs] = {0.29552422471475287L, 0.2692
 
 /// Integrates f(t, p, q) from lower to upper (note the argument order) with the composite
 /// 10-point Gauss-Legendre rule on 1, 2, 4, 8, ... equal subintervals, until the first
-/// `precision` characters of the standard texts of two successive estimates agree.
+/// `precision` characters of the standard texts of two successive estimates agree, or the
+/// estimates differ by less than 10^-(precision - 2) of the same rule applied to |f|.
 /// Polls for a break after every subinterval: on a break the result is 0 and stopped is set.
 /// An integrand error ends the quadrature with error set (result 0); error is -1 otherwise.
-/// A divergent or non-integrable integrand keeps doubling until a break.
+/// A divergent or non-integrable integrand ends after 2^16 subintervals with error 12
+/// ("Function singularity").
 Real AdaptiveQuadrature(Integrand f, Real p, Real q, Real upper, Real lower, int precision,
                         BreakPoll& poll, bool& stopped, int& error);
 

@@ -106,6 +106,10 @@ SpecialResult BesselY(Real n, Real x, int precision, BreakPoll& poll) {
     if (error >= 0) {
         return SpecialError(error);
     }
+    if (x == 0) {
+        // Y_n has a pole at 0 for every order: the integral never settles there.
+        return SpecialError(kErrSingularity);
+    }
     QuadratureValue integral = Integrate(YIntegrand, n, x, kPi, 0, precision, poll);
     return QuadratureResult(integral, integral.value / kPi);
 }

@@ -13,7 +13,8 @@ namespace kalvo {
 /// J_n(x) = (x/2)^n / (gamma(n + 1/2) sqrt(pi)) * int_0^pi sin(t)^(2n) cos(x cos t) dt.
 SpecialResult BesselJ(Real n, Real x, int precision, BreakPoll& poll);
 
-/// Y_n(x) from its integral over [0, pi] with the exponential part mapped onto it.
+/// Y_n(x) from its integral over [0, pi] with the exponential part mapped onto it; x = 0,
+/// its pole, is error 12.
 SpecialResult BesselY(Real n, Real x, int precision, BreakPoll& poll);
 
 /// I_n(x): as J_n with exp(x cos t) in place of cos(x cos t).

@@ -30,6 +30,10 @@ SpecialResult FermiDirac(Real j, Real x, int precision, BreakPoll& poll) {
     if (x == kUndefinedValue) {
         return SpecialError(kErrCommaExpected);
     }
+    if (j <= -1) {
+        // t^j is not integrable at 0: the quadrature would only grow.
+        return SpecialError(kErrArgument, true);
+    }
     QuadratureValue integral =
         Integrate(FermiDiracIntegrand, j, x, x + kUpperOffset, 0, precision, poll);
     return QuadratureResult(integral, integral.value);

@@ -128,5 +128,40 @@ TEST(AdaptiveQuadratureTest, IntegrandErrorEndsTheQuadratureBeforeThePoll) {
     EXPECT_EQ(poll.Polls(), 0);
 }
 
+Real Sine(Real t, Real, Real, int&) {
+    return std::sin(t);
+}
+
+TEST(AdaptiveQuadratureTest, IntegralWorthZeroSettlesOnTheAbsoluteIntegral) {
+    // int_0^2pi sin = 0: the estimates are rounding noise whose texts never agree.
+    for (int precision : {3, 9, 15}) {
+        SCOPED_TRACE(precision);
+        FakeBreakPoll poll;
+        bool stopped = true;
+        int error = 0;
+        const Real value = AdaptiveQuadrature(Sine, 0, 0, 2 * 3.14159265358979324L, 0, precision,
+                                              poll, stopped, error);
+        EXPECT_FALSE(stopped);
+        EXPECT_EQ(error, -1);
+        // Within the share 10^-(precision - 2) of int |sin| = 4.
+        EXPECT_LE(std::fabs(value), 4 * std::pow(10.0L, 2 - precision));
+        EXPECT_LT(poll.Polls(), 1000);
+    }
+}
+
+TEST(AdaptiveQuadratureTest, DivergentIntegrandEndsWithSingularity) {
+    FakeBreakPoll poll;
+    bool stopped = true;
+    int error = -1;
+    const Real value = AdaptiveQuadrature(Reciprocal, 0, 0, 1, 0, 9, poll, stopped, error);
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(error, kErrSingularity);
+    EXPECT_EQ(value, 0);
+    // 1 + 2 + 4 + ... subintervals: a power of two less one, and bounded.
+    const long polls = poll.Polls();
+    EXPECT_EQ((polls + 1) & polls, 0) << polls;
+    EXPECT_LT(polls, 1L << 20);
+}
+
 }  // namespace
 }  // namespace kalvo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,39 @@ TEST(BesselTest, ChecksOrderAndArgumentFirstThenTheMissingArgument) {
         EXPECT_EQ(result.error, row.code);
         EXPECT_FALSE(result.resetAnswer);
         EXPECT_EQ(poll.Polls(), 0);
+    }
+}
+
+TEST(BesselTest, YAtZeroIsItsPole) {
+    for (Real n : {0.0L, 1.0L, 2.5L}) {
+        SCOPED_TRACE(static_cast<double>(n));
+        FakeBreakPoll poll;
+        SpecialResult result = BesselY(n, 0, kDefaultPrecision, poll);
+        EXPECT_EQ(result.error, kErrSingularity);
+        EXPECT_EQ(poll.Polls(), 0);
+    }
+}
+
+TEST(BesselTest, ZerosOfJAndYSettle) {
+    // At a zero the integral is worth 0 and its estimates are rounding noise.
+    const struct {
+        const char* name;
+        BesselFunction function;
+        Real n;
+        Real x;
+    } rows[] = {
+        {"J0 first zero", BesselJ, 0, 2.404825557695772768621632L},
+        {"J1 first zero", BesselJ, 1, 3.831705970207512315614436L},
+        {"Y0 first zero", BesselY, 0, 0.8935769662791675215848871L},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeBreakPoll poll;
+        SpecialResult result = row.function(row.n, row.x, kDefaultPrecision, poll);
+        EXPECT_EQ(result.error, -1);
+        EXPECT_FALSE(result.stopped);
+        EXPECT_LT(std::fabs(result.value), 1e-6L);
+        EXPECT_LT(poll.Polls(), 10000);
     }
 }
 

@@ -55,6 +55,17 @@ TEST(FermiDiracTest, MissingArgumentIsCommaExpected) {
     EXPECT_EQ(poll.Polls(), 0);
 }
 
+TEST(FermiDiracTest, OrdersThatDivergeAtZeroAreArgumentErrors) {
+    for (Real j : {-1.0L, -1.5L, -3.0L}) {
+        SCOPED_TRACE(static_cast<double>(j));
+        FakeBreakPoll poll;
+        SpecialResult result = FermiDirac(j, 1, kDefaultPrecision, poll);
+        EXPECT_EQ(result.error, kErrArgument);
+        EXPECT_TRUE(result.resetAnswer);
+        EXPECT_EQ(poll.Polls(), 0);
+    }
+}
+
 TEST(FermiDiracTest, FractionalPowerOfANegativeAbscissaIsArgumentNegative) {
     // Below x = -23 the integration runs over negative t.
     FakeBreakPoll poll;
