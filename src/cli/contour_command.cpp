@@ -56,10 +56,9 @@ int SampleExpression(const SubcommandContext& context, const SubcommandArgs& arg
     const PlotSetup& s = check.setup;
     const auto mode = context.session.ComplexMode() ? PointEvaluator::Mode::kComplexModulus
                                                     : PointEvaluator::Mode::kReal;
-    GridSamples samples = SampleGrid(context.session, text, SampleAxis{s.fromX, s.toX, s.stepsX},
-                                     SampleAxis{s.fromY, s.toY, s.stepsY}, mode);
+    GridSamples samples = SampleGrid(context.session, text, s.XAxis(), s.YAxis(), mode);
     if (samples.failed) {
-        return ReportSampleFailure(context, text, samples.failure);
+        return WriteSampleFailure(context.err, context.session.GetEngine(), text, samples.failure);
     }
     for (int i = 0; i < samples.nx; ++i) {
         for (int j = 0; j < samples.ny; ++j) {

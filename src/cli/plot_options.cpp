@@ -1,12 +1,8 @@
 #include "cli/plot_options.h"
 
 #include <optional>
-#include <ostream>
 
-#include "engine/text_encoding.h"
-#include "frontend/calculator_session.h"
 #include "plot/plot_request.h"
-#include "plot/point_evaluator.h"
 
 namespace kalvo {
 
@@ -26,16 +22,6 @@ bool ReadRangeOptions(const SubcommandArgs& args, PlotSetupTexts& texts, std::st
         (isX ? texts.stepsX : texts.stepsY) = range->count;
     }
     return true;
-}
-
-int ReportSampleFailure(const SubcommandContext& context, const std::string& text,
-                        const SampleFailure& failure) {
-    context.err << Latin1ToUtf8(DescribeFailure(context.session.GetEngine(), text, failure))
-                << '\n';
-    if (!failure.UserBreak()) {
-        context.err << "Cann't calculate this function\n";
-    }
-    return 1;
 }
 
 }  // namespace kalvo

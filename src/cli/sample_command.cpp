@@ -61,15 +61,16 @@ int RunSample(const SubcommandContext& context) {
 
     const std::string text = ToLatin1(args->words.front());
     const PlotSetup& s = check.setup;
-    const SampleAxis x{s.fromX, s.toX, s.stepsX};
-    const SampleAxis y{s.fromY, s.toY, s.stepsY};
+    const SampleAxis x = s.XAxis();
+    const SampleAxis y = s.YAxis();
     const auto mode = GridSamplingMode(context.session.ComplexMode());
     std::ostream& out = context.out;
     switch (type) {
         case PlotType::kCurve: {
             const CurveSamples curve = SampleCurve(context.session, text, x);
             if (curve.failed) {
-                return ReportSampleFailure(context, text, curve.failure);
+                return WriteSampleFailure(context.err, context.session.GetEngine(), text,
+                                          curve.failure);
             }
             for (const CurvePoint& p : curve.points) {
                 out << Number(p.x) << '\t' << Number(p.y) << '\n';
@@ -79,7 +80,8 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kPolar: {
             const PolarSamples curve = SamplePolar(context.session, text, x);
             if (curve.stopped) {
-                return ReportSampleFailure(context, text, curve.failure);
+                return WriteSampleFailure(context.err, context.session.GetEngine(), text,
+                                          curve.failure);
             }
             for (std::size_t i = 0; i < curve.angles.size(); ++i) {
                 out << Number(curve.angles[i]) << '\t' << Number(curve.radii[i]) << '\n';
@@ -89,7 +91,8 @@ int RunSample(const SubcommandContext& context) {
         case PlotType::kSurface: {
             const SurfaceSamples grid = SampleSurface(context.session, text, x, y, mode);
             if (grid.stopped) {
-                return ReportSampleFailure(context, text, grid.failure);
+                return WriteSampleFailure(context.err, context.session.GetEngine(), text,
+                                          grid.failure);
             }
             for (int i = 0; i < grid.rows; ++i) {
                 for (int j = 0; j < grid.columns; ++j) {
@@ -103,7 +106,8 @@ int RunSample(const SubcommandContext& context) {
         default: {
             const GridSamples grid = SampleGrid(context.session, text, x, y, mode);
             if (grid.failed) {
-                return ReportSampleFailure(context, text, grid.failure);
+                return WriteSampleFailure(context.err, context.session.GetEngine(), text,
+                                          grid.failure);
             }
             for (int i = 0; i < grid.nx; ++i) {
                 for (int j = 0; j < grid.ny; ++j) {

@@ -3,30 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/text_encoding.h"
+
 namespace kalvo {
 
 namespace {
 
 constexpr char kNoData[] = "The text holds no data";
 constexpr char kTooLong[] = "The text is too long for a data grid (at most 64 MB)";
-
-/// Calls visit(line) for every line of text; LF, CR LF and CR end a line.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            visit(text.substr(start));
-            return;
-        }
-        visit(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-        if (start == text.size()) {
-            return;
-        }
-    }
-}
 
 /// Calls visit(index, cell) for every tab-separated cell of a line.
 template <typename Visit>

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/real.h"
+#include "plot/sample_axis.h"
 
 namespace kalvo {
 
@@ -71,6 +72,9 @@ struct PlotSetup {
     int stepsY = 0;
     int contours = 0;
     Real exaggeration = 0;
+
+    SampleAxis XAxis() const { return {fromX, toX, stepsX}; }
+    SampleAxis YAxis() const { return {fromY, toY, stepsY}; }
 };
 
 /// The outcome of checking the fields before a plot. On failure `field` names the field

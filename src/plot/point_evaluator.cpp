@@ -1,9 +1,11 @@
 #include "plot/point_evaluator.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "engine/error_codes.h"
 #include "engine/float_fault.h"
+#include "engine/text_encoding.h"
 #include "frontend/calculator_session.h"
 #include "frontend/field_evaluation.h"
 
@@ -41,6 +43,15 @@ std::string DescribeFailure(const Engine& engine, const std::string& typed,
     return ShowError(engine, typed, WithoutBlanks(typed), failure.code, failure.position,
                      failure.length)
         .text;
+}
+
+int WriteSampleFailure(std::ostream& err, const Engine& engine, const std::string& typed,
+                       const SampleFailure& failure) {
+    err << Latin1ToUtf8(DescribeFailure(engine, typed, failure)) << '\n';
+    if (!failure.UserBreak()) {
+        err << kCannotCalculate << '\n';
+    }
+    return 1;
 }
 
 PointEvaluator::PointEvaluator(CalculatorSession& session, const std::string& text, Mode mode)

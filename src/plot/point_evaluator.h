@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 #include "engine/real.h"
@@ -27,6 +28,15 @@ class Engine;
 /// "Syntax error: position 3", or the fault's message.
 std::string DescribeFailure(const Engine& engine, const std::string& typed,
                             const SampleFailure& failure);
+
+/// What the error box says after a point of a plot could not be calculated.
+inline constexpr char kCannotCalculate[] = "Cann't calculate this function";
+
+/// Reports a sampling that stopped at a failing point on a command line: the failure as
+/// DescribeFailure words it (in UTF-8), then, unless the user broke it, kCannotCalculate.
+/// Returns the exit status 1.
+int WriteSampleFailure(std::ostream& err, const Engine& engine, const std::string& typed,
+                       const SampleFailure& failure);
 
 /// Evaluates the text being plotted at the point currently held in the variables X and Y.
 /// Each point starts like a fresh evaluation (no names recorded from the point before)

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "display/format_general.h"
+#include "engine/text_encoding.h"
 
 namespace kalvo {
 
@@ -92,21 +93,14 @@ bool ReadNumber(const std::string& cell, double& value) {
     return begin != end && error == std::errc() && stop == end && std::isfinite(value);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+/// The lines of a text that hold more than blanks and tabs.
+std::vector<std::string_view> NonBlankLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == '\n' || text[i] == '\r') {
-            std::string_view line = text.substr(start, i - start);
-            if (line.find_first_not_of(" \t") != std::string_view::npos) {
-                lines.push_back(line);
-            }
-            if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
+    ForEachLine(text, [&lines](std::string_view line) {
+        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+            lines.push_back(line);
         }
-    }
+    });
     return lines;
 }
 
@@ -156,7 +150,7 @@ SeriesTableRead ReadSeriesTable(std::string_view text) {
         result.error = "The data is too large to import";
         return result;
     }
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::vector<std::string_view> lines = NonBlankLines(text);
     if (lines.empty()) {
         result.error = "There are no data to import";
         return result;

@@ -21,6 +21,7 @@
 #include "ui/chart_icons.h"
 #include "ui/data_editor.h"
 #include "ui/dialog_service.h"
+#include "ui/window_placement.h"
 
 namespace kalvo {
 
@@ -44,8 +45,7 @@ ChartWindow::ChartWindow(DialogService& dialogs, WindowPlacement& placement, con
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(objectName);
     setWindowTitle(caption);
-    move(placement.left, placement.top);
-    resize(placement.width, placement.height);
+    ApplyPlacement(*this, placement);
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -271,7 +271,7 @@ void ChartWindow::ReplaceGrid(DataGrid grid) {
 }
 
 void ChartWindow::SaveSettings() {
-    m_placement = {pos().x(), pos().y(), width(), height()};
+    m_placement = PlacementOf(*this);
     StoreSettings();
 }
 

@@ -29,8 +29,6 @@ namespace kalvo {
 
 namespace {
 
-constexpr const char* kCannotCalculate = "Cann't calculate this function";
-
 /// The progress figure goes to the tab's progress bar.
 SamplingHooks GaugeHooks(QProgressBar* gauge) {
     SamplingHooks hooks;
@@ -146,8 +144,7 @@ void TfmCalc::PlotCurve(const PlotSetup& setup, const std::string& text) {
     CurveSamples samples;
     {
         EvaluationScope scope(*this);
-        samples =
-            SampleCurve(m_session, text, {setup.fromX, setup.toX, setup.stepsX}, GaugeHooks(gauge));
+        samples = SampleCurve(m_session, text, setup.XAxis(), GaugeHooks(gauge));
     }
     if (samples.failed) {
         PlotFailed(text, samples.failure);
@@ -169,8 +166,7 @@ void TfmCalc::PlotGrid(const PlotSetup& setup, const std::string& text, bool sha
     GridSamples samples;
     {
         EvaluationScope scope(*this);
-        samples = SampleGrid(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
-                             {setup.fromY, setup.toY, setup.stepsY},
+        samples = SampleGrid(m_session, text, setup.XAxis(), setup.YAxis(),
                              GridSamplingMode(m_session.ComplexMode()),
                              GaugeHooks(m_graphicsTab->Gauge()));
     }
@@ -200,8 +196,7 @@ void TfmCalc::PlotSurface(const PlotSetup& setup, const std::string& text) {
     SurfaceSamples samples;
     {
         EvaluationScope scope(*this);
-        samples = SampleSurface(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
-                                {setup.fromY, setup.toY, setup.stepsY},
+        samples = SampleSurface(m_session, text, setup.XAxis(), setup.YAxis(),
                                 GridSamplingMode(m_session.ComplexMode()),
                                 GaugeHooks(m_graphicsTab->Gauge()));
     }
@@ -224,8 +219,7 @@ void TfmCalc::PlotPolar(const PlotSetup& setup, const std::string& text) {
     PolarSamples samples;
     {
         EvaluationScope scope(*this);
-        samples = SamplePolar(m_session, text, {setup.fromX, setup.toX, setup.stepsX},
-                              GaugeHooks(m_graphicsTab->Gauge()));
+        samples = SamplePolar(m_session, text, setup.XAxis(), GaugeHooks(m_graphicsTab->Gauge()));
     }
     if (samples.stopped) {
         PlotFailed(text, samples.failure);

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "ui/chart_icons.h"
+
 namespace kalvo {
 
 namespace {
@@ -24,24 +26,25 @@ void Magnifier(QPainter& p, const char* sign) {
 }  // namespace
 
 QIcon PlotCommandIcon(PlotCommand command, const QPalette& palette) {
+    const QColor ink = palette.color(QPalette::ButtonText);
+    // The commands every chart window has look the same in all of them.
+    switch (command) {
+        case PlotCommand::kPrint:
+            return ChartCommandIcon(ChartCommandId::kPrint, ink);
+        case PlotCommand::kSaveAs:
+            return ChartCommandIcon(ChartCommandId::kSaveAs, ink);
+        case PlotCommand::kCopy:
+            return ChartCommandIcon(ChartCommandId::kCopy, ink);
+        default:
+            break;
+    }
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink = palette.color(QPalette::ButtonText);
     const QColor accent(0x1f, 0x6e, 0xd8);
     p.setPen(QPen(ink, 1.6));
     switch (command) {
-        case PlotCommand::kPrint:
-            p.drawRect(QRectF(4, 10, 16, 7));
-            p.drawRect(QRectF(7, 4, 10, 6));
-            p.drawRect(QRectF(7, 15, 10, 5));
-            break;
-        case PlotCommand::kSaveAs:
-            p.drawRect(QRectF(4, 4, 16, 16));
-            p.drawRect(QRectF(8, 4, 8, 5));
-            p.drawRect(QRectF(7, 13, 10, 7));
-            break;
         case PlotCommand::kZoomIn:
             Magnifier(p, "+");
             break;
@@ -97,10 +100,6 @@ QIcon PlotCommandIcon(PlotCommand command, const QPalette& palette) {
             p.drawPolyline(QPolygonF(
                 {QPointF(3, 8), QPointF(8, 3), QPointF(21, 3), QPointF(21, 16), QPointF(16, 21)}));
             p.drawLine(QPointF(16, 8), QPointF(21, 3));
-            break;
-        case PlotCommand::kCopy:
-            p.drawRect(QRectF(4, 4, 11, 13));
-            p.drawRect(QRectF(9, 8, 11, 13));
             break;
         case PlotCommand::kExport:
         case PlotCommand::kImport: {

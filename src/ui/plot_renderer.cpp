@@ -20,15 +20,6 @@ namespace kalvo {
 
 namespace {
 
-int ReportFailure(CalculatorSession& session, const std::string& text, const SampleFailure& failure,
-                  std::ostream& err) {
-    err << Latin1ToUtf8(DescribeFailure(session.GetEngine(), text, failure)) << '\n';
-    if (!failure.UserBreak()) {
-        err << "Cann't calculate this function\n";
-    }
-    return 1;
-}
-
 int Report(bool written, const QString& error, std::ostream& err) {
     if (!written) {
         err << error.toStdString() << '\n';
@@ -65,8 +56,8 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
         return 1;
     }
     const PlotSetup& s = check.setup;
-    const SampleAxis x{s.fromX, s.toX, s.stepsX};
-    const SampleAxis y{s.fromY, s.toY, s.stepsY};
+    const SampleAxis x = s.XAxis();
+    const SampleAxis y = s.YAxis();
     const QString x0 = QStringLiteral("X");
     const QString y0 = QStringLiteral("Y");
     SilentDialogs dialogs;
@@ -75,7 +66,7 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
         case PlotType::kCurve: {
             const CurveSamples samples = SampleCurve(session, text, x);
             if (samples.failed) {
-                return ReportFailure(session, text, samples.failure, err);
+                return WriteSampleFailure(err, session.GetEngine(), text, samples.failure);
             }
             TfmPlot2D window(dialogs, settings);
             CurveTitles titles;
@@ -91,7 +82,7 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
             const GridSamples samples =
                 SampleGrid(session, text, x, y, GridSamplingMode(session.ComplexMode()));
             if (samples.failed) {
-                return ReportFailure(session, text, samples.failure, err);
+                return WriteSampleFailure(err, session.GetEngine(), text, samples.failure);
             }
             TfmContourPlot window(dialogs, settings);
             GridTitles titles;
@@ -113,7 +104,7 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
             const SurfaceSamples samples =
                 SampleSurface(session, text, x, y, GridSamplingMode(session.ComplexMode()));
             if (samples.stopped) {
-                return ReportFailure(session, text, samples.failure, err);
+                return WriteSampleFailure(err, session.GetEngine(), text, samples.failure);
             }
             TfmSurface window(dialogs, settings);
             const SurfaceTitles titles{
@@ -128,7 +119,7 @@ int RenderPlot(CalculatorSession& session, const PlotRequest& request, std::ostr
         case PlotType::kPolar: {
             const PolarSamples samples = SamplePolar(session, text, x);
             if (samples.stopped) {
-                return ReportFailure(session, text, samples.failure, err);
+                return WriteSampleFailure(err, session.GetEngine(), text, samples.failure);
             }
             TfmPolar window(dialogs, settings);
             window.AddCurve(samples, Caption(text), x0, y0);

@@ -8,11 +8,15 @@
 #include <QTabWidget>
 
 #include "ui/chart/chart_properties_dialog.h"
+#include "ui/chart_properties.h"
 #include "ui/contour_window.h"
+#include "ui/data_editor.h"
 #include "ui/graphics_tab.h"
 #include "ui/main_window.h"
 #include "ui/plot2d_window.h"
-#include "ui/silent_dialogs.h"
+#include "ui/polar_window.h"
+#include "ui/surface_chart.h"
+#include "ui/surface_window.h"
 
 namespace kalvo {
 
@@ -21,6 +25,18 @@ namespace {
 bool Save(QWidget& widget, const QString& path) {
     QApplication::processEvents();
     return widget.grab().save(path);
+}
+
+bool Save(const QImage& picture, const QString& path) {
+    return !picture.isNull() && picture.save(path);
+}
+
+/// A dialog's picture: shown for the moment it is taken.
+bool SaveShown(QWidget& widget, const QString& path) {
+    widget.show();
+    const bool saved = Save(widget, path);
+    widget.hide();
+    return saved;
 }
 
 void SetField(TfmCalc& window, const char* name, const char* text) {
@@ -44,7 +60,8 @@ void Plot(TfmCalc& window, const char* function, PlotType type) {
 
 }  // namespace
 
-bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& prefix) {
+bool RenderPlotScreenshots(TfmCalc& window, DialogService& dialogs, const QString& dir,
+                           const QString& prefix) {
     bool ok = true;
     const QString base = dir + "/" + prefix;
     CalculatorSession& session = window.Session();
@@ -70,11 +87,8 @@ bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& p
     plot2D.resize(760, 520);
     ok = Save(plot2D, base + "plot-2d.png") && ok;
 
-    SilentDialogs dialogs;
     ChartPropertiesDialog properties(plot2D.Chart().Properties(), dialogs, &plot2D);
-    properties.show();
-    ok = Save(properties, base + "plot-properties.png") && ok;
-    properties.hide();
+    ok = SaveShown(properties, base + "plot-properties.png") && ok;
     plot2D.hide();
 
     // A contour map, then a shading, in the contour window.
@@ -95,6 +109,36 @@ bool RenderPlotScreenshots(TfmCalc& window, const QString& dir, const QString& p
         ok = Save(contour, base + map.file) && ok;
     }
     contour.hide();
+
+    // A surface, with its data editor and properties; its picture needs OpenGL.
+    Plot(window, "sin(X)*cos(Y)", PlotType::kSurface);
+    SetRange(window, "X", "-3", "3", "31");
+    SetRange(window, "Y", "-3", "3", "31");
+    TfmSurface& surface = window.SurfaceWindow();
+    surface.resize(720, 540);
+    window.PlotClick();
+    QApplication::processEvents();
+    if (SurfaceChart::Available()) {
+        ok = Save(surface.Snapshot(), base + "plot-surface.png") && ok;
+    }
+    DataEditor editor(surface.Grid(), &surface);
+    ok = SaveShown(editor, base + "dialog-plot-data.png") && ok;
+    SurfaceProperties surfaceProperties(dialogs, surface.View(), &surface);
+    ok = SaveShown(surfaceProperties, base + "dialog-surface-properties.png") && ok;
+    surface.hide();
+
+    // Two polar curves, a rose and a cardioid.
+    TfmPolar& polar = window.PolarWindow();
+    polar.resize(640, 520);
+    for (const char* curve : {"sin(4*X)", "(1+cos(X))/2"}) {
+        Plot(window, curve, PlotType::kPolar);
+        SetRange(window, "X", "0", "360", "361");
+        window.PlotClick();
+    }
+    ok = Save(polar, base + "plot-polar.png") && ok;
+    PolarProperties polarProperties(dialogs, polar.View(), polar.Grid(), &polar);
+    ok = SaveShown(polarProperties, base + "dialog-polar-properties.png") && ok;
+    polar.hide();
     session.SetAngle(angle);
     return ok;
 }

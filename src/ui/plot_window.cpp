@@ -7,6 +7,7 @@
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/chart_properties_dialog.h"
 #include "ui/dialog_service.h"
+#include "ui/window_placement.h"
 
 namespace kalvo {
 
@@ -18,16 +19,11 @@ PlotWindow::PlotWindow(DialogService& dialogs, WindowPlacement& placement, int h
       m_placement(placement),
       m_helpContext(helpContext) {
     setCentralWidget(m_chart);
-    setGeometry(placement.left, placement.top, std::max(placement.width, 200),
-                std::max(placement.height, 150));
+    ApplyPlacement(*this, placement);
 }
 
 void PlotWindow::SaveSettings() {
-    // The frame's place, as the window was put, and its inner size.
-    m_placement.left = geometry().x();
-    m_placement.top = geometry().y();
-    m_placement.width = width();
-    m_placement.height = height();
+    m_placement = PlacementOf(*this);
 }
 
 QAction* PlotWindow::Command(PlotCommand command) const {

@@ -20,7 +20,6 @@
 #include "ui/main_window.h"
 #include "ui/matrix_screenshots.h"
 #include "ui/plot_screenshots.h"
-#include "ui/plot_window_shots.h"
 #include "ui/set_var_dialog.h"
 #include "ui/silent_dialogs.h"
 #include "ui/units_screenshots.h"
@@ -122,8 +121,7 @@ bool RenderSet(const QString& dir, const QString& prefix, const HomeFolder& home
 
     ok = RenderUnitsScreenshots(window, dir, prefix) && ok;
     ok = RenderMatrixScreenshots(window, dir, prefix) && ok;
-    ok = RenderPlotScreenshots(window, dir, prefix) && ok;
-    ok = RenderPlotWindowShots(window, dialogs, dir, prefix) && ok;
+    ok = RenderPlotScreenshots(window, dialogs, dir, prefix) && ok;
     window.close();
 
     // The manual must be there: a picture of its "not installed" page is no picture of it.

@@ -1,5 +1,7 @@
 #include "ui/window_placement.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -23,6 +25,15 @@ void CentreOnScreen(QWidget& window) {
     const QRect area = screen->availableGeometry();
     window.move(area.x() + (area.width() - frame.width()) / 2,
                 area.y() + (area.height() - frame.height()) / 2);
+}
+
+void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
+    window.move(placement.left, placement.top);
+    window.resize(std::max(placement.width, 200), std::max(placement.height, 150));
+}
+
+WindowPlacement PlacementOf(const QWidget& window) {
+    return {window.pos().x(), window.pos().y(), window.width(), window.height()};
 }
 
 void ScreenCentredDialog::setVisible(bool visible) {
