@@ -76,8 +76,10 @@ bool NeedsQuotes(std::string_view value) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);  // a byte-order mark written by another editor
+    // Byte-order marks written by other editors, each saved over the last: all go, or a
+    // second one would hide the first line now and show it after the next save.
+    while (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
     }
     std::uint32_t section = 0;
     ForEachLine(text, [&ini, &section](std::string_view raw) {

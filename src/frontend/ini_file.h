@@ -26,8 +26,8 @@ namespace kalvo {
 class IniFile {
   public:
     IniFile() = default;
-    /// A document from text with LF, CR LF or CR line ends (a UTF-8 byte-order mark is
-    /// dropped).
+    /// A document from text with LF, CR LF or CR line ends (UTF-8 byte-order marks at the
+    /// start are dropped).
     static IniFile Parse(std::string_view text);
 
     /// Replaces the document by the file's. A missing or unreadable file leaves the

@@ -1,6 +1,9 @@
 #include "matrix/matrix_text.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/text_encoding.h"
 #include "frontend/text_file.h"
@@ -75,6 +78,17 @@ std::string Plain(std::string cell) {
     return cell;
 }
 
+/// A line with a tab splits at tabs only, and a tab at its end opens no field: one more tab
+/// keeps an empty last cell, and keeps a lone cell with commas or blanks in one piece.
+bool NeedsClosingTab(const std::vector<std::string>& row) {
+    if (row.empty()) {
+        return false;
+    }
+    const std::string last = Plain(row.back());
+    return TrimBlanks(last).empty() ||
+           (row.size() == 1 && last.find_first_of(", ") != std::string::npos);
+}
+
 }  // namespace
 
 MatrixTextResult ReadMatrixText(std::string_view text, const MatrixTextLimits& limits) {
@@ -88,12 +102,16 @@ MatrixTextResult ReadMatrixText(std::string_view text, const MatrixTextLimits& l
         if (line.empty()) {
             continue;
         }
+        std::vector<std::string> fields = SplitFields(line, limits.fields);
+        if (fields.empty()) {
+            continue;  // separators only (",", ", ,"): as empty as a blank line
+        }
         if (static_cast<int>(result.rows.size()) == limits.rows) {
             result.error = "more than " + std::to_string(limits.rows) + " rows";
             result.rows.clear();
             return result;
         }
-        result.rows.push_back(SplitFields(line, limits.fields));
+        result.rows.push_back(std::move(fields));
         if (static_cast<int>(result.rows.back().size()) > limits.fields) {
             result.error = "row " + std::to_string(result.rows.size()) + " has more than " +
                            std::to_string(limits.fields) + " fields";
@@ -113,6 +131,9 @@ std::string ClipboardText(const CellTexts& cells) {
                 text += '\t';
             }
             text += Plain(row[j]);
+        }
+        if (NeedsClosingTab(row)) {
+            text += '\t';
         }
         text += "\r\n";
     }

@@ -89,6 +89,22 @@ TEST(IniFileTest, SaveAndLoadRoundTripThroughTheFile) {
     EXPECT_EQ(again.ReadString("Unknown", "key", ""), "value");
 }
 
+TEST(IniFileTest, ByteOrderMarksAtTheStartAreDroppedForGood) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const struct {
+        const char* name;
+        std::string prefix;
+    } rows[] = {{"none", ""}, {"one", mark}, {"two", mark + mark}, {"three", mark + mark + mark}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const IniFile ini = IniFile::Parse(row.prefix + "[Calc]\nTop=7\n");
+        EXPECT_EQ(ini.ReadInteger("Calc", "Top", 0), 7);
+        const std::string saved = ini.Text();
+        EXPECT_EQ(saved.rfind(mark, 0), std::string::npos) << saved;
+        EXPECT_EQ(IniFile::Parse(saved).ReadInteger("Calc", "Top", 0), 7);
+    }
+}
+
 TEST(IniFileTest, DamagedOrMissingFilesReadAsFarAsPossible) {
     TempFolder folder;
     std::string garbage;

@@ -35,6 +35,7 @@ TEST(ReadMatrixText, SeparatorsAndLineEnds) {
         {"rows may differ in length", "1 2 3\n4", {{"1", "2", "3"}, {"4"}}},
         {"nothing", "", {}},
         {"only line ends", "\r\n\n\r", {}},
+        {"lines of commas only are skipped", "1,2\n,\n , ,\n3,4", twoByTwo},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -88,14 +89,35 @@ TEST(ReadMatrixText, LongLinesStayLinear) {
 TEST(ClipboardText, TabsAndCrLfReadBackAsTheSameGrid) {
     const CellTexts cells = {{"1", "max(1,2)", ""}, {"pi / 2", "-3", "1e-5"}};
     const std::string text = ClipboardText(cells);
-    EXPECT_EQ(text.substr(0, text.find('\r')), "1\tmax(1,2)\t");
+    EXPECT_EQ(text.substr(0, text.find('\r')), "1\tmax(1,2)\t\t");
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(text.find("\n"), text.find("\r\n") + 1) << "every line ends in CR LF";
     const MatrixTextResult back = ReadMatrixText(text);
     ASSERT_TRUE(back.ok);
-    ASSERT_EQ(back.rows.size(), 2u);
-    EXPECT_EQ(back.rows[1], cells[1]);
-    EXPECT_EQ(back.rows[0][1], cells[0][1]);
+    EXPECT_EQ(back.rows, cells);
+}
+
+TEST(ClipboardText, RowsThatATabMustCloseReadBackTheSame) {
+    const struct {
+        const char* name;
+        CellTexts cells;
+        const char* firstLine;
+    } rows[] = {
+        {"empty last cell", {{"1$", ""}, {"3"}}, "1$\t\t"},
+        {"empty cells only", {{"", ""}}, "\t\t"},
+        {"lone empty cell", {{""}, {"2"}}, "\t"},
+        {"lone cell with a comma", {{"1,2"}}, "1,2\t"},
+        {"lone cell with a blank", {{"pi / 2"}}, "pi / 2\t"},
+        {"lone plain cell", {{"5"}}, "5"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string text = ClipboardText(row.cells);
+        EXPECT_EQ(text.substr(0, text.find('\r')), row.firstLine);
+        const MatrixTextResult back = ReadMatrixText(text);
+        ASSERT_TRUE(back.ok);
+        EXPECT_EQ(back.rows, row.cells);
+    }
 }
 
 TEST(ClipboardText, LineBreaksInsideACellBecomeBlanks) {
