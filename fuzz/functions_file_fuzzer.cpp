@@ -22,7 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         std::string call = function.Name();
         for (int k = 1; k <= function.ParameterCount(); ++k) {
-            call += (k > 1 ? "," : "") + std::to_string(k);
+            if (k > 1) {
+                call += ',';
+            }
+            call += std::to_string(k);
         }
         fuzz.Evaluate(call + ")");
     }

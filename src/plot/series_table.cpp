@@ -13,8 +13,13 @@ namespace {
 
 constexpr int kNumberDigits = 15;
 
-std::string Cell(const std::string& text, char separator) {
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+/// Characters that make the reader split a line, or that start or end a quoted cell.
+constexpr std::string_view kQuotedCharacters = "\t;,\"\r\n";
+
+/// A cell as text: quoted when it holds any separator the reader knows, not only the one
+/// written, so that the reader's choice of separator for the line cannot fall on it.
+std::string Cell(const std::string& text) {
+    if (text.find_first_of(kQuotedCharacters) == std::string::npos) {
         return text;
     }
     std::string quoted = "\"";
@@ -27,14 +32,42 @@ std::string Cell(const std::string& text, char separator) {
     return quoted + '"';
 }
 
-/// Splits one line into cells at its separator: a tab where the line has one, else a
-/// semicolon, else a comma (two in a row leave an empty cell), else runs of blanks.
-/// Quoted cells may hold separators.
+/// The separator of a line: a tab where the line has one outside quoted cells, else a
+/// semicolon, else a comma, else runs of blanks. A quote opens a quoted cell at the start
+/// of the line or after a tab, semicolon, comma or blank; inside it "" stands for a quote
+/// and a lone quote ends it.
+char LineSeparator(std::string_view line) {
+    bool tab = false;
+    bool semicolon = false;
+    bool comma = false;
+    bool quoted = false;
+    bool cellStart = true;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            }
+            continue;
+        }
+        tab = tab || c == '\t';
+        semicolon = semicolon || c == ';';
+        comma = comma || c == ',';
+        if (c == '"' && cellStart) {
+            quoted = true;
+        }
+        cellStart = c == '\t' || c == ';' || c == ',' || c == ' ';
+    }
+    return tab ? '\t' : semicolon ? ';' : comma ? ',' : ' ';
+}
+
+/// Splits one line into cells at its separator (see LineSeparator); two separators in a
+/// row leave an empty cell, except blanks, whose runs separate once. Quoted cells may hold
+/// separators.
 std::vector<std::string> SplitLine(std::string_view line) {
-    const char separator = line.find('\t') != std::string_view::npos  ? '\t'
-                           : line.find(';') != std::string_view::npos ? ';'
-                           : line.find(',') != std::string_view::npos ? ','
-                                                                      : ' ';
+    const char separator = LineSeparator(line);
     const bool blanksSeparate = separator == ' ';
     std::vector<std::string> cells;
     std::string cell;
@@ -121,8 +154,7 @@ std::string FormatSeriesTable(const std::vector<SeriesData>& series, char separa
         if (s > 0) {
             out += separator;
         }
-        out += Cell(series[s].name + " x", separator) + separator +
-               Cell(series[s].name + " y", separator);
+        out += Cell(series[s].name + " x") + separator + Cell(series[s].name + " y");
         rows = std::max(rows, std::min(series[s].x.size(), series[s].y.size()));
     }
     out += "\r\n";

@@ -9,6 +9,9 @@ TEST(SeriesTable, WhatIsWrittenReadsBackInBothSeparators) {
     const std::vector<SeriesData> series = {
         {"f(sin(X))", {-1, 0, 1.5}, {-0.8414709848, 0, 0.99749498660405}},
         {"f(X^2, Y)", {0, 2}, {0, 4e20}},
+        // Separators of the other format in a name must not decide how a line splits.
+        {"sum(X;1)\tb", {3}, {4}},
+        {"\"q\";r,s", {5}, {6}},
     };
     for (char separator : {',', '\t'}) {
         SCOPED_TRACE(separator == ',' ? "CSV" : "tab");
@@ -40,6 +43,10 @@ TEST(SeriesTable, ReadsPastedColumns) {
          "1;2;;\n3;4;5;6\n",
          {{"Series 1", {1, 3}, {2, 4}}, {"Series 2", {5}, {6}}}},
         {"CR line ends and blank lines", "1,2\r\r3,+4e1\r", {{"Series 1", {1, 3}, {2, 40}}}},
+        {"separators inside quotes are text",
+         "\"a;b\tc x\", \"a;b\tc y\"\n1,2\n",
+         {{"a;b\tc", {1}, {2}}}},
+        {"a quote inside a cell opens nothing", "p\"q;r\", s\n1;2\n", {{"p\"q", {1}, {2}}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
