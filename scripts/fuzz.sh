@@ -14,9 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-targets=${KALVO_FUZZ_TARGETS:-"engine complex functions_file user_vars_file variables_file
-  history_file constants_file settings_file cli_options matrix_text grid_text data_grid_text
-  real_field help_page cli_args series_table"}
+# By default every target, in the order fuzz/CMakeLists.txt lists them.
+targets=${KALVO_FUZZ_TARGETS:-$(sed -n '/^set(KALVO_FUZZ_TARGETS/,/^)/s/^ \+//p' fuzz/CMakeLists.txt)}
 build=build-fuzz
 
 # libFuzzer ships in Debian's clang runtime package, which clang itself does not pull in.

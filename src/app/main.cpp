@@ -1,5 +1,4 @@
 // The Kalvo desktop application.
-#include <algorithm>
 #include <clocale>
 #include <iostream>
 #include <string_view>
@@ -22,6 +21,27 @@
 #include "ui/screenshots.h"
 
 namespace {
+
+/// An option among the raw arguments, before Qt reads them: whether it stands there,
+/// alone or as "option=value", and the value of its last occurrence (as the option
+/// parser takes it), "" when it has none.
+struct RawArgument {
+    bool given = false;
+    std::string_view value;
+};
+
+RawArgument RawOption(int argc, char** argv, std::string_view option) {
+    RawArgument found;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word(argv[i]);
+        if (word == option) {
+            found = {true, i + 1 < argc ? std::string_view(argv[i + 1]) : std::string_view()};
+        } else if (word.starts_with(option) && word[option.size()] == '=') {
+            found = {true, word.substr(option.size() + 1)};
+        }
+    }
+    return found;
+}
 
 /// kalvo --plot: the plot is rendered through the plot windows into the --out file.
 int RunPlot(const QCommandLineParser& parser, const QList<QCommandLineOption>& o,
@@ -60,21 +80,10 @@ int RunPlot(const QCommandLineParser& parser, const QList<QCommandLineOption>& o
 int main(int argc, char* argv[]) {
     // A plot for a script needs no display; a surface needs the display's OpenGL where
     // there is one.
-    const auto given = [&](std::string_view option) {
-        return std::any_of(argv + 1, argv + argc, [option](const char* arg) {
-            const std::string_view word(arg);
-            return word == option || (word.starts_with(option) && word[option.size()] == '=');
-        });
-    };
-    bool surface = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view word(argv[i]);
-        surface = surface || word == "--type=surface" ||
-                  (word == "--type" && i + 1 < argc && std::string_view(argv[i + 1]) == "surface");
-    }
+    const bool surface = RawOption(argc, argv, "--type").value == "surface";
     const bool display =
         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (given("--plot") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+    if (RawOption(argc, argv, "--plot").given && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !(surface && display)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -27,13 +27,10 @@ struct Span {
 
 // Where the text between from and to stands in line without the blanks around it.
 Span TrimmedSpan(std::string_view line, std::size_t from, std::size_t to) {
-    while (from < to && (line[from] == ' ' || line[from] == '\t')) {
-        ++from;
-    }
-    while (to > from && (line[to - 1] == ' ' || line[to - 1] == '\t')) {
-        --to;
-    }
-    return {static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from)};
+    const std::string_view part = Trim(line.substr(from, to - from));
+    const std::size_t begin =
+        part.empty() ? from : static_cast<std::size_t>(part.data() - line.data());
+    return {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(part.size())};
 }
 
 char UpperAscii(char c) {
@@ -92,14 +89,16 @@ IniFile IniFile::Parse(std::string_view text) {
             ini.m_sections.emplace_back(Trim(trimmed.substr(1, trimmed.find(']') - 1)));
             section = static_cast<std::uint32_t>(ini.m_sections.size() - 1);
         } else if (!trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '#' &&
-                   equals != std::string::npos && !Trim(raw.substr(0, equals)).empty()) {
-            line.kind = Line::Kind::kKey;
+                   equals != std::string::npos) {
             const Span key = TrimmedSpan(raw, 0, equals);
-            const Span value = TrimmedSpan(raw, equals + 1, raw.size());
-            line.keyBegin = key.begin;
-            line.keyLength = key.length;
-            line.valueBegin = value.begin;
-            line.valueLength = value.length;
+            if (key.length > 0) {
+                const Span value = TrimmedSpan(raw, equals + 1, raw.size());
+                line.kind = Line::Kind::kKey;
+                line.keyBegin = key.begin;
+                line.keyLength = key.length;
+                line.valueBegin = value.begin;
+                line.valueLength = value.length;
+            }
         }
         line.section = section;
         line.text = std::string(raw);

@@ -23,13 +23,14 @@ struct MatrixTextResult {
 };
 
 /// Reads a matrix typed, pasted or saved as text. Lines end at CR LF, LF or CR (the
-/// last line may lack one); blanks at the ends of a line are dropped and empty lines, and
-/// lines of commas and blanks only, are skipped. A line that holds a tab splits at every tab (two
-/// tabs enclose an empty field, as spreadsheets write an empty cell); else a line with a comma
-/// outside parentheses splits at those commas; else the line splits at runs of blanks. Fields lose
-/// the blanks around them, repeated commas make no empty field, and a separator at the end of a
-/// line opens none. So "1 2 3", "1,2,3", "1, 2, 3" and "1\t2\t3" each give three fields, "max(1,2)
-/// 4" and "max(1,2)\tpi / 2" two, and "1\t\t3" gives "1", "" and "3".
+/// last line may lack one); blanks at the ends of a line are dropped, and empty lines and
+/// lines of commas and blanks only are skipped. A line that holds a tab splits at every
+/// tab (two tabs enclose an empty field, as spreadsheets write an empty cell); else a line
+/// with a comma outside parentheses splits at those commas; else the line splits at runs
+/// of blanks. Fields lose the blanks around them, repeated commas make no empty field, and
+/// a separator at the end of a line opens none. So "1 2 3", "1,2,3", "1, 2, 3" and
+/// "1\t2\t3" each give three fields, "max(1,2) 4" and "max(1,2)\tpi / 2" two, and
+/// "1\t\t3" gives "1", "" and "3".
 ///
 /// A pure function over bytes: it never throws and refuses a text, a line count or a
 /// field count beyond the limits with a message.

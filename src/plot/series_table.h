@@ -35,12 +35,12 @@ inline constexpr std::size_t kMaxSeriesColumns = 512;
 
 /// Reads series from text in columns of x, y pairs (what FormatSeriesTable writes, or
 /// what a spreadsheet copies): cells separated by tabs, semicolons, commas or blanks (the
-/// first of these found outside quoted cells), lines by LF, CR LF or CR. A first row that is not all numbers names the series (the
-/// name of a pair's first column, without a trailing " x"); otherwise the series are
-/// named "Series 1", "Series 2", …. An empty cell ends nothing: that pair simply has no
-/// point in that row. A single column is read as y over the row number. Text that holds
-/// no number, a cell that is neither empty nor a number, or a text over the limits is
-/// refused with a message.
+/// first of these found outside quoted cells), lines by LF, CR LF or CR. A first row that
+/// is not all numbers names the series (the name of a pair's first column, without a
+/// trailing " x"); otherwise the series are named "Series 1", "Series 2", …. An empty cell
+/// ends nothing: that pair simply has no point in that row. A single column is read as y
+/// over the row number. Text that holds no number, a cell that is neither empty nor a
+/// number, or a text over the limits is refused with a message.
 SeriesTableRead ReadSeriesTable(std::string_view text);
 
 }  // namespace kalvo
